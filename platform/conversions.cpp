@@ -1,0 +1,203 @@
+#include "conversions.h"
+
+#include "runtimeerror.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <system_error>
+
+namespace platform {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool isHexDigit(char c)
+{
+    return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+bool isOctalDigit(char c)
+{
+    return c >= '0' && c <= '7';
+}
+
+std::string withoutBlanks(std::string_view text)
+{
+    std::string compact;
+    compact.reserve(text.size());
+    std::copy_if(text.begin(), text.end(), std::back_inserter(compact),
+                 [](char c) { return !isBlank(c); });
+    return compact;
+}
+
+// The run of characters at the start of text that satisfy pred.
+template <typename Pred>
+std::string_view leadingRun(std::string_view text, Pred pred)
+{
+    auto end = std::find_if_not(text.begin(), text.end(), pred);
+    return text.substr(0, static_cast<std::size_t>(end - text.begin()));
+}
+
+// A run of hexadecimal digits as an integer valued double, correctly rounded.
+double hexDigitsToNumber(std::string_view digits)
+{
+    if (digits.empty())
+        return 0.0;
+    double value = 0.0;
+    auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value,
+                                     std::chars_format::hex);
+    if (ec == std::errc::result_out_of_range)
+        throw RuntimeError(ErrorCode::Overflow);
+    return value;
+}
+
+// Octal digits are regrouped from three bits to four, so the hexadecimal reader does the
+// rounding.
+double octalDigitsToNumber(std::string_view digits)
+{
+    std::string bits;
+    bits.reserve(digits.size() * 3 + 3);
+    for (char c : digits) {
+        int d = c - '0';
+        bits += (d & 4) ? '1' : '0';
+        bits += (d & 2) ? '1' : '0';
+        bits += (d & 1) ? '1' : '0';
+    }
+    bits.insert(0, (4 - bits.size() % 4) % 4, '0');
+    static constexpr std::array<char, 16> hex = {'0', '1', '2', '3', '4', '5', '6', '7',
+                                                 '8', '9', 'a', 'b', 'c', 'd', 'e', 'f'};
+    std::string hexDigits;
+    hexDigits.reserve(bits.size() / 4);
+    for (std::size_t i = 0; i < bits.size(); i += 4) {
+        int nibble = (bits[i] - '0') * 8 + (bits[i + 1] - '0') * 4 + (bits[i + 2] - '0') * 2 +
+                     (bits[i + 3] - '0');
+        hexDigits += hex[static_cast<std::size_t>(nibble)];
+    }
+    return hexDigitsToNumber(hexDigits);
+}
+
+// Adds a decimal digit string to a magnitude, saturating far beyond any double exponent.
+std::int64_t saturatedValue(std::string_view digits)
+{
+    constexpr std::int64_t limit = 1'000'000'000'000;
+    std::int64_t value = 0;
+    for (char c : digits) {
+        value = value * 10 + (c - '0');
+        if (value > limit)
+            return limit;
+    }
+    return value;
+}
+
+// The decimal exponent of the leading significant digit of intDigits.fracDigits E exponent, for
+// telling an overflow from an underflow. Called only when some digit is not zero.
+std::int64_t decimalMagnitude(std::string_view intDigits, std::string_view fracDigits,
+                              std::int64_t exponent)
+{
+    auto first = intDigits.find_first_not_of('0');
+    if (first != std::string_view::npos)
+        return exponent + static_cast<std::int64_t>(intDigits.size() - first) - 1;
+    first = fracDigits.find_first_not_of('0');
+    return exponent - static_cast<std::int64_t>(first) - 1;
+}
+
+double decimalToNumber(std::string_view text)
+{
+    std::size_t pos = 0;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    std::string_view intDigits = leadingRun(text.substr(pos), isDigit);
+    pos += intDigits.size();
+    std::string_view fracDigits;
+    bool point = pos < text.size() && text[pos] == '.';
+    if (point) {
+        fracDigits = leadingRun(text.substr(pos + 1), isDigit);
+        if (!intDigits.empty() || !fracDigits.empty())
+            pos += 1 + fracDigits.size();
+    }
+    if (intDigits.empty() && fracDigits.empty())
+        return 0.0;
+
+    bool expNegative = false;
+    std::string_view expDigits;
+    if (pos < text.size() && std::string_view("eEdD").find(text[pos]) != std::string_view::npos) {
+        std::size_t e = pos + 1;
+        if (e < text.size() && (text[e] == '+' || text[e] == '-')) {
+            expNegative = text[e] == '-';
+            ++e;
+        }
+        expDigits = leadingRun(text.substr(e), isDigit);
+    }
+
+    std::string normal;
+    normal.reserve(intDigits.size() + fracDigits.size() + expDigits.size() + 4);
+    if (negative)
+        normal += '-';
+    normal.append(intDigits.empty() ? std::string_view("0") : intDigits);
+    normal += '.';
+    normal.append(fracDigits);
+    if (!expDigits.empty()) {
+        normal += expNegative ? "e-" : "e";
+        normal.append(expDigits);
+    }
+
+    double value = 0.0;
+    auto [ptr, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        std::int64_t exponent = saturatedValue(expDigits);
+        if (decimalMagnitude(intDigits, fracDigits, expNegative ? -exponent : exponent) >= 0)
+            throw RuntimeError(ErrorCode::Overflow);
+        return negative ? -0.0 : 0.0;
+    }
+    return value;
+}
+
+} // namespace
+
+double textToNumber(std::string_view text)
+{
+    std::string compact = withoutBlanks(text);
+    std::string_view s = compact;
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'H' || s[1] == 'h')
+            return hexDigitsToNumber(leadingRun(s.substr(2), isHexDigit));
+        if (s[1] == 'O' || s[1] == 'o')
+            return octalDigitsToNumber(leadingRun(s.substr(2), isOctalDigit));
+    }
+    return decimalToNumber(s);
+}
+
+std::string numberToText(double value)
+{
+    if (!std::isfinite(value))
+        throw RuntimeError(ErrorCode::Overflow);
+    if (value == 0.0)
+        return "0";
+    std::array<char, 32> buffer{};
+    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                   std::chars_format::general, 15);
+    std::string text(buffer.data(), end);
+    std::replace(text.begin(), text.end(), 'e', 'E');
+    // The doubles closest to the top of the range round up to a 15-digit text beyond it, which
+    // would not read back: they count as too large.
+    if (text == "1.79769313486232E+308" || text == "-1.79769313486232E+308")
+        throw RuntimeError(ErrorCode::Overflow);
+    return text;
+}
+
+} // namespace platform

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages needed to build, run, test and benchmark the program.
+# Only packages that are missing are installed. Works as root, or through sudo otherwise.
+set -euo pipefail
+
+packages=(
+    # build
+    cmake ninja-build g++ pkg-config
+    # Qt 6 Widgets and Qt Test, the offscreen/xcb platform plugins and the JPEG reader
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6test6 libgl-dev
+    # fonts metric-compatible with the window's classic fonts
+    fonts-liberation2 fontconfig
+    # fuzzing and sanitizers (clang with its runtimes)
+    clang libclang-rt-14-dev
+    # Windows resource compiler, to check the version record builds
+    binutils-mingw-w64-x86-64
+    # desktop files, packaging
+    desktop-file-utils appstream dpkg-dev file
+    # benchmark: a private X server and the xcb client library
+    xvfb xauth libxcb1-dev
+    # formatting check
+    clang-format
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    echo "install-deps: all packages present"
+    exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+else
+    echo "install-deps: need root or sudo to install: ${missing[*]}" >&2
+    exit 1
+fi
+
+echo "install-deps: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -q
+"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

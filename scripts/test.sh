@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs every check: the test suite in a Release build with
+# warnings as errors and again under AddressSanitizer and UBSan, and the formatting check.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+step() { printf '\n==== %s\n' "$*"; }
+
+step "formatting"
+bash scripts/check-format.sh
+
+step "release build and tests"
+cmake --preset ci
+cmake --build --preset ci
+ctest --preset ci
+
+step "sanitizer build and tests"
+cmake --preset sanitize
+cmake --build --preset sanitize
+ctest --preset sanitize

@@ -1,0 +1,337 @@
+#include "window/frmtarnyxequations.h"
+
+#include <QtTest>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <memory>
+
+namespace {
+
+const char *const coefficientBoxes[] = {"txt1X", "txt1Y", "txtAns1", "txt2X", "txt2Y", "txtAns2"};
+
+const QString noSolution = "No solution: the two equations contradict each other.";
+const QString notUnique =
+    "No unique solution: infinitely many pairs of X and Y satisfy both equations.";
+const QString tooLarge = "The numbers are too large to calculate with.";
+
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startsEmptyWithFocusInFirstBox();
+    void calculates_data();
+    void calculates();
+    void calculateKeys_data();
+    void calculateKeys();
+    void resultBoxClickRecomputesOnlyItsResult_data();
+    void resultBoxClickRecomputesOnlyItsResult();
+    void resultBoxStaysEditable();
+    void enterAndEscapeStartNothing();
+    void exitKeys_data();
+    void exitKeys();
+    void failureShowsWarningBoxAndKeepsRunning();
+    void convertsVeryLongText();
+    void ignoresCommaDecimalLocale();
+
+private:
+    QLineEdit *box(const char *name) const;
+    QPushButton *button(const char *name) const;
+    void type(const char *name, const QString &text);
+    void typeCoefficients(const QStringList &texts);
+    void click(const char *name);
+
+    std::unique_ptr<frmTarnyxEquations> m_window;
+    QStringList m_reports;
+};
+
+void TestWindow::initTestCase()
+{
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestWindow::init()
+{
+    m_reports.clear();
+    m_window = std::make_unique<frmTarnyxEquations>();
+    m_window->setErrorReporter(
+        [this](QWidget *, const QString &message) { m_reports.append(message); });
+    m_window->show();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+}
+
+void TestWindow::cleanup()
+{
+    m_window.reset();
+}
+
+QLineEdit *TestWindow::box(const char *name) const
+{
+    auto *b = m_window->findChild<QLineEdit *>(QLatin1String(name));
+    if (!b)
+        qFatal("no text box %s", name);
+    return b;
+}
+
+QPushButton *TestWindow::button(const char *name) const
+{
+    auto *b = m_window->findChild<QPushButton *>(QLatin1String(name));
+    if (!b)
+        qFatal("no button %s", name);
+    return b;
+}
+
+void TestWindow::type(const char *name, const QString &text)
+{
+    QLineEdit *b = box(name);
+    click(name);
+    b->selectAll();
+    QTest::keyClick(b, Qt::Key_Delete);
+    QTest::keyClicks(b, text);
+}
+
+void TestWindow::typeCoefficients(const QStringList &texts)
+{
+    for (int i = 0; i < 6; ++i)
+        type(coefficientBoxes[i], texts.at(i));
+}
+
+void TestWindow::click(const char *name)
+{
+    QWidget *w = m_window->findChild<QWidget *>(QLatin1String(name));
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+}
+
+void TestWindow::startsEmptyWithFocusInFirstBox()
+{
+    for (const char *name :
+         {"txt1X", "txt1Y", "txtAns1", "txt2X", "txt2Y", "txtAns2", "txtRes", "txtRes2"})
+        QVERIFY2(box(name)->text().isEmpty(), name);
+    QCOMPARE(QApplication::focusWidget(), box("txt1X"));
+    QCOMPARE(m_window->windowTitle(), QString("TARNYX EQUATIONS"));
+}
+
+void TestWindow::calculates_data()
+{
+    QTest::addColumn<QStringList>("coefficients");
+    QTest::addColumn<QString>("y");
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("report");
+
+    // The result boxes hold "old" before each calculation.
+    QTest::newRow("2X+3Y=8, X+Y=3") << QStringList{"2", "3", "8", "1", "1", "3"} << "2"
+                                    << "1"
+                                    << "";
+    QTest::newRow("a2 = 0 still gives X") << QStringList{"1", "1", "3", "0", "1", "1"} << "1"
+                                          << "2"
+                                          << "";
+    QTest::newRow("parallel: nothing changes") << QStringList{"1", "1", "1", "2", "2", "3"} << "old"
+                                               << "old" << noSolution;
+    QTest::newRow("all empty: nothing changes") << QStringList{"", "", "", "", "", ""} << "old"
+                                                << "old" << notUnique;
+    QTest::newRow("too large: nothing changes")
+        << QStringList{"1e999", "1", "1", "1", "2", "3"} << "old"
+        << "old" << tooLarge;
+    QTest::newRow("X overflows after Y is shown")
+        << QStringList{"1e-300", "0", "1e10", "0", "1", "1"} << "1"
+        << "old" << tooLarge;
+}
+
+void TestWindow::calculates()
+{
+    QFETCH(QStringList, coefficients);
+    QFETCH(QString, y);
+    QFETCH(QString, x);
+    QFETCH(QString, report);
+
+    typeCoefficients(coefficients);
+    box("txtRes")->setText("old");
+    box("txtRes2")->setText("old");
+    click("cmdCalc");
+
+    QCOMPARE(box("txtRes")->text(), y);
+    QCOMPARE(box("txtRes2")->text(), x);
+    QCOMPARE(m_reports, report.isEmpty() ? QStringList{} : QStringList{report});
+    for (int i = 0; i < 6; ++i)
+        QCOMPARE(box(coefficientBoxes[i])->text(), coefficients.at(i));
+}
+
+void TestWindow::calculateKeys_data()
+{
+    QTest::addColumn<bool>("space");
+    QTest::newRow("Alt+A") << false;
+    QTest::newRow("space on the focused button") << true;
+}
+
+void TestWindow::calculateKeys()
+{
+    QFETCH(bool, space);
+    typeCoefficients({"1", "2", "4", "3", "-1", "5"});
+    if (space) {
+        button("cmdCalc")->setFocus();
+        QTest::keyClick(button("cmdCalc"), Qt::Key_Space);
+    } else {
+        QTest::keyClick(m_window.get(), Qt::Key_A, Qt::AltModifier);
+    }
+    QTRY_COMPARE(box("txtRes")->text(), QString("1"));
+    QCOMPARE(box("txtRes2")->text(), QString("2"));
+}
+
+void TestWindow::resultBoxClickRecomputesOnlyItsResult_data()
+{
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<QString>("other");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("Y box") << "txtRes"
+                           << "txtRes2"
+                           << "2";
+    QTest::newRow("X box") << "txtRes2"
+                           << "txtRes"
+                           << "1";
+}
+
+void TestWindow::resultBoxClickRecomputesOnlyItsResult()
+{
+    QFETCH(QString, clicked);
+    QFETCH(QString, other);
+    QFETCH(QString, expected);
+    typeCoefficients({"2", "3", "8", "1", "1", "3"});
+    box(qPrintable(other))->setText("untouched");
+    click(qPrintable(clicked));
+    QCOMPARE(box(qPrintable(clicked))->text(), expected);
+    QCOMPARE(box(qPrintable(other))->text(), QString("untouched"));
+    QCOMPARE(QApplication::focusWidget(), box(qPrintable(clicked)));
+}
+
+void TestWindow::resultBoxStaysEditable()
+{
+    typeCoefficients({"2", "3", "8", "1", "1", "3"});
+    click("txtRes");
+    QCOMPARE(box("txtRes")->text(), QString("2"));
+    QTest::keyClicks(box("txtRes"), "7");
+    QCOMPARE(box("txtRes")->text(), QString("27"));
+    // A changed coefficient shows in Y only; X keeps what it had.
+    click("cmdCalc");
+    type("txtAns1", "13");
+    click("txtRes");
+    QCOMPARE(box("txtRes")->text(), QString("7"));
+    QCOMPARE(box("txtRes2")->text(), QString("1"));
+}
+
+void TestWindow::enterAndEscapeStartNothing()
+{
+    typeCoefficients({"2", "3", "8", "1", "1", "3"});
+    QTest::keyClick(box("txtAns2"), Qt::Key_Return);
+    QTest::keyClick(box("txtAns2"), Qt::Key_Enter);
+    QTest::keyClick(box("txtAns2"), Qt::Key_Escape);
+    QTest::keyClick(m_window.get(), Qt::Key_Escape);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(box("txtRes")->text(), QString());
+    QCOMPARE(box("txtRes2")->text(), QString());
+}
+
+void TestWindow::exitKeys_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::newRow("mouse click") << 0;
+    QTest::newRow("Alt+X") << 1;
+    QTest::newRow("space on the focused button") << 2;
+}
+
+// Exit ends the program's event loop with status 0, however it is pressed.
+void TestWindow::exitKeys()
+{
+    QFETCH(int, way);
+    type("txt1X", "5");
+    QTimer::singleShot(0, this, [&] {
+        if (way == 0) {
+            click("Command1");
+        } else if (way == 1) {
+            QTest::keyClick(m_window.get(), Qt::Key_X, Qt::AltModifier);
+        } else {
+            button("Command1")->setFocus();
+            QTest::keyClick(button("Command1"), Qt::Key_Space);
+        }
+    });
+    QTimer failsafe;
+    failsafe.setSingleShot(true);
+    connect(&failsafe, &QTimer::timeout, qApp, [] { QCoreApplication::exit(1); });
+    failsafe.start(10000);
+
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(m_reports.isEmpty());
+}
+
+// The real warning box: titled, with a warning icon and one OK button; after OK the window goes
+// on working with everything the user typed.
+void TestWindow::failureShowsWarningBoxAndKeepsRunning()
+{
+    m_window->setErrorReporter(&frmTarnyxEquations::showErrorBox);
+    typeCoefficients({"1", "1", "1", "2", "2", "3"});
+
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    QTimer::singleShot(0, this, [&] {
+        auto *boxShown = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!boxShown)
+            return;
+        title = boxShown->windowTitle();
+        text = boxShown->text();
+        icon = boxShown->icon();
+        buttons = boxShown->buttons().size();
+        QTest::mouseClick(boxShown->button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    click("cmdCalc");
+
+    QCOMPARE(title, QString("TARNYX EQUATIONS"));
+    QCOMPARE(text, noSolution);
+    QCOMPARE(icon, QMessageBox::Warning);
+    QCOMPARE(buttons, 1);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(box("txtAns2")->text(), QString("3"));
+
+    m_window->setErrorReporter([this](QWidget *, const QString &m) { m_reports.append(m); });
+    type("txtAns2", "2.5");
+    type("txt2Y", "3");
+    click("cmdCalc");
+    QCOMPARE(box("txtRes")->text(), QString("0.5"));
+    QCOMPARE(box("txtRes2")->text(), QString("0.5"));
+}
+
+void TestWindow::convertsVeryLongText()
+{
+    const QString longNumber = "2" + QString(100000, QLatin1Char(' '));
+    typeCoefficients({"1", "1", "3", "1", "-1", "1"});
+    box("txtAns1")->setText(longNumber);
+    QCOMPARE(box("txtAns1")->text().size(), longNumber.size());
+    click("cmdCalc");
+    QCOMPARE(box("txtRes")->text(), QString("0.5"));
+    QCOMPARE(box("txtRes2")->text(), QString("1.5"));
+}
+
+// A comma-decimal locale changes neither how a box is read nor how a result is written.
+void TestWindow::ignoresCommaDecimalLocale()
+{
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    typeCoefficients({"2", "0", "1,5", "0", "4", "1.5"});
+    click("cmdCalc");
+    QLocale::setDefault(QLocale::c());
+    QCOMPARE(box("txtRes")->text(), QString("0.375"));
+    QCOMPARE(box("txtRes2")->text(), QString("0.5"));
+}
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"

@@ -1,0 +1,18 @@
+#include "errormessages.h"
+
+QString errorMessage(platform::ErrorCode code)
+{
+    using platform::ErrorCode;
+    switch (code) {
+    case ErrorCode::NoSolution:
+        return QStringLiteral("No solution: the two equations contradict each other.");
+    case ErrorCode::NotUnique:
+        return QStringLiteral(
+            "No unique solution: infinitely many pairs of X and Y satisfy both equations.");
+    case ErrorCode::Overflow:
+        return QStringLiteral("The numbers are too large to calculate with.");
+    case ErrorCode::DivisionByZero:
+        return QStringLiteral("Division by zero.");
+    }
+    return QStringLiteral("The calculation failed.");
+}

@@ -1,0 +1,238 @@
+#include "frmtarnyxequations.h"
+
+#include "clicklineedit.h"
+#include "errormessages.h"
+#include "formdefinition.h"
+#include "vbcolour.h"
+
+#include "solver/solver.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFont>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <new>
+#include <string>
+#include <vector>
+
+namespace {
+
+QRect pixelRect(int left, int top, int width, int height)
+{
+    constexpr int t = form::twipsPerPixel;
+    return QRect(left / t, top / t, width / t, height / t);
+}
+
+QFont toQFont(const form::Font &spec)
+{
+    QFont font(QString::fromLatin1(spec.family));
+    font.setPointSizeF(spec.pointSize);
+    font.setBold(spec.bold);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+// The classic Windows faces are rarely installed elsewhere; these free faces have the same
+// metrics, so text fills its boxes as it was laid out to.
+void registerFontSubstitutes()
+{
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+}
+
+QWidget *createControl(const form::Control &spec, QWidget *parent)
+{
+    const QString caption = QString::fromUtf8(spec.caption);
+    switch (spec.kind) {
+    case form::Kind::Label: {
+        auto *label = new QLabel(caption, parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setWordWrap(false);
+        label->setAutoFillBackground(true);
+        return label;
+    }
+    case form::Kind::TextBox: {
+        auto *box = new ClickLineEdit(parent);
+        box->setAlignment(Qt::AlignCenter);
+        box->setMaxLength(std::numeric_limits<int>::max());
+        return box;
+    }
+    case form::Kind::Button:
+        return new QPushButton(caption, parent);
+    case form::Kind::Picture: {
+        auto *picture = new QLabel(parent);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        return picture;
+    }
+    }
+    return nullptr;
+}
+
+solver::CoefficientTexts viewOf(const std::array<std::string, 6> &t)
+{
+    return {t[0], t[1], t[2], t[3], t[4], t[5]};
+}
+
+} // namespace
+
+frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
+{
+    static const bool fontsRegistered = (registerFontSubstitutes(), true);
+    Q_UNUSED(fontsRegistered);
+
+    setObjectName(QString::fromLatin1(form::window.name));
+    setWindowTitle(QString::fromLatin1(form::window.caption));
+    setFixedSize(form::window.clientWidth / form::twipsPerPixel,
+                 form::window.clientHeight / form::twipsPerPixel);
+    setAutoFillBackground(true);
+
+    buildControls();
+    applyColours();
+    connectHandlers();
+    m_txt1X->setFocus();
+}
+
+void frmTarnyxEquations::setErrorReporter(ErrorReporter reporter)
+{
+    m_reporter = std::move(reporter);
+}
+
+void frmTarnyxEquations::showErrorBox(QWidget *window, const QString &message)
+{
+    QMessageBox box(QMessageBox::Warning, QString::fromLatin1(form::window.caption), message,
+                    QMessageBox::Ok, window);
+    box.exec();
+}
+
+void frmTarnyxEquations::buildControls()
+{
+    std::vector<QWidget *> tabChain;
+    for (const form::Control &spec : form::controls) {
+        QWidget *control = createControl(spec, this);
+        control->setObjectName(QString::fromLatin1(spec.name));
+        control->setGeometry(pixelRect(spec.left, spec.top, spec.width, spec.height));
+        if (spec.font)
+            control->setFont(toQFont(*spec.font));
+        if (spec.accessibleName)
+            control->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+        if (control->focusPolicy() != Qt::NoFocus)
+            tabChain.push_back(control);
+    }
+    auto tabIndexOf = [](QWidget *w) {
+        return std::find_if(
+                   form::controls.begin(), form::controls.end(),
+                   [w](const form::Control &c) { return w->objectName() == QLatin1String(c.name); })
+            ->tabIndex;
+    };
+    std::stable_sort(tabChain.begin(), tabChain.end(),
+                     [&](QWidget *a, QWidget *b) { return tabIndexOf(a) < tabIndexOf(b); });
+    for (std::size_t i = 1; i < tabChain.size(); ++i)
+        setTabOrder(tabChain[i - 1], tabChain[i]);
+
+    auto box = [this](const char *name) { return findChild<QLineEdit *>(QLatin1String(name)); };
+    m_txt1X = box("txt1X");
+    m_txt1Y = box("txt1Y");
+    m_txtAns1 = box("txtAns1");
+    m_txt2X = box("txt2X");
+    m_txt2Y = box("txt2Y");
+    m_txtAns2 = box("txtAns2");
+    m_txtRes = box("txtRes");
+    m_txtRes2 = box("txtRes2");
+    m_cmdCalc = findChild<QPushButton *>(QStringLiteral("cmdCalc"));
+    m_Command1 = findChild<QPushButton *>(QStringLiteral("Command1"));
+}
+
+// Sets the window's and the labels' colours. System colours are taken from the application's
+// palette, so this runs again whenever that palette changes.
+void frmTarnyxEquations::applyColours()
+{
+    const QPalette system = QApplication::palette();
+    QPalette own = palette();
+    own.setColor(QPalette::Window, resolveColour(form::window.backColour, system));
+    setPalette(own);
+    for (const form::Control &spec : form::controls) {
+        if (!spec.foreColour && !spec.backColour)
+            continue;
+        auto *control = findChild<QWidget *>(QLatin1String(spec.name));
+        QPalette colours = control->palette();
+        if (spec.foreColour)
+            colours.setColor(QPalette::WindowText, resolveColour(*spec.foreColour, system));
+        if (spec.backColour)
+            colours.setColor(QPalette::Window, resolveColour(*spec.backColour, system));
+        control->setPalette(colours);
+    }
+}
+
+void frmTarnyxEquations::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange)
+        applyColours();
+    QWidget::changeEvent(event);
+}
+
+void frmTarnyxEquations::connectHandlers()
+{
+    connect(m_cmdCalc, &QPushButton::clicked, this,
+            [this] { dispatch(&frmTarnyxEquations::cmdCalc_Click); });
+    connect(m_Command1, &QPushButton::clicked, this,
+            [this] { dispatch(&frmTarnyxEquations::Command1_Click); });
+    connect(static_cast<ClickLineEdit *>(m_txtRes), &ClickLineEdit::clicked, this,
+            [this] { dispatch(&frmTarnyxEquations::solveY); });
+    connect(static_cast<ClickLineEdit *>(m_txtRes2), &ClickLineEdit::clicked, this,
+            [this] { dispatch(&frmTarnyxEquations::solveX); });
+}
+
+void frmTarnyxEquations::dispatch(void (frmTarnyxEquations::*handler)()) noexcept
+{
+    QString message;
+    try {
+        (this->*handler)();
+        return;
+    } catch (const platform::RuntimeError &error) {
+        message = errorMessage(error.code());
+    } catch (const std::bad_alloc &) {
+        message = QStringLiteral("There is not enough memory to calculate.");
+    } catch (...) {
+        message = QStringLiteral("The calculation failed.");
+    }
+    m_reporter(this, message);
+}
+
+// Y first, then X; when Y fails, X is not attempted.
+void frmTarnyxEquations::cmdCalc_Click()
+{
+    solveY();
+    solveX();
+}
+
+void frmTarnyxEquations::Command1_Click()
+{
+    close();
+}
+
+std::array<std::string, 6> frmTarnyxEquations::coefficientTexts() const
+{
+    return {m_txt1X->text().toStdString(),   m_txt1Y->text().toStdString(),
+            m_txtAns1->text().toStdString(), m_txt2X->text().toStdString(),
+            m_txt2Y->text().toStdString(),   m_txtAns2->text().toStdString()};
+}
+
+void frmTarnyxEquations::solveY()
+{
+    const auto texts = coefficientTexts();
+    m_txtRes->setText(QString::fromStdString(solver::solveY(viewOf(texts))));
+}
+
+void frmTarnyxEquations::solveX()
+{
+    const auto texts = coefficientTexts();
+    m_txtRes2->setText(QString::fromStdString(solver::solveX(viewOf(texts))));
+}
