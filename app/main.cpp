@@ -5,6 +5,10 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tarnyx"));
+    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setOrganizationName(QStringLiteral("."));
+    QApplication::setDesktopFileName(QStringLiteral("org.example.Tarnyx"));
     frmTarnyxEquations window;
     window.show();
     return app.exec();

@@ -20,3 +20,6 @@ step "sanitizer build and tests"
 cmake --preset sanitize
 cmake --build --preset sanitize
 ctest --preset sanitize
+
+step "Debian package"
+bash scripts/check-package.sh build/ci

@@ -10,8 +10,10 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFont>
+#include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 
 #include <algorithm>
@@ -68,8 +70,10 @@ QWidget *createControl(const form::Control &spec, QWidget *parent)
     case form::Kind::Button:
         return new QPushButton(caption, parent);
     case form::Kind::Picture: {
+        // Shown at its natural size, unstretched, from the top-left corner.
         auto *picture = new QLabel(parent);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        picture->setPixmap(QPixmap(QString::fromLatin1(spec.picture)));
         return picture;
     }
     }
@@ -92,6 +96,7 @@ frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
     setWindowTitle(QString::fromLatin1(form::window.caption));
     setFixedSize(form::window.clientWidth / form::twipsPerPixel,
                  form::window.clientHeight / form::twipsPerPixel);
+    setWindowIcon(QIcon(QString::fromLatin1(form::window.icon)));
     setAutoFillBackground(true);
 
     buildControls();
@@ -171,11 +176,13 @@ void frmTarnyxEquations::applyColours()
     }
 }
 
-void frmTarnyxEquations::changeEvent(QEvent *event)
+// The application palette changed (the user's colour scheme): take the system colours afresh.
+bool frmTarnyxEquations::event(QEvent *event)
 {
+    const bool handled = QWidget::event(event);
     if (event->type() == QEvent::ApplicationPaletteChange)
         applyColours();
-    QWidget::changeEvent(event);
+    return handled;
 }
 
 void frmTarnyxEquations::connectHandlers()

@@ -28,7 +28,7 @@ public:
     static void showErrorBox(QWidget *window, const QString &message);
 
 protected:
-    void changeEvent(QEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void buildControls();

@@ -1,0 +1,294 @@
+#include "window/frmtarnyxequations.h"
+
+#include <QtTest>
+
+#include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <memory>
+
+// The window's look, checked against the control table as the user sees it: places, fonts,
+// colours, the focus chain, and a handful of rendered pixels.
+class TestLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void window();
+    void controls_data();
+    void controls();
+    void onlyTheListedControls();
+    void tabVisitsBoxesAndButtonsInOrder();
+    void boxesAreAlike();
+    void systemColoursFollowPalette();
+    void rendersGroundBoxesAndBanner();
+
+private:
+    std::unique_ptr<frmTarnyxEquations> m_window;
+};
+
+namespace {
+
+// A colour of the table: a fixed colour name, a palette role name, or "" for the kind's own.
+QColor expectedColour(const QString &spec)
+{
+    const QPalette system = QApplication::palette();
+    if (spec == "highlight text")
+        return system.color(QPalette::HighlightedText);
+    if (spec == "button text")
+        return system.color(QPalette::ButtonText);
+    if (spec == "menu text")
+        return system.color(QPalette::WindowText);
+    return QColor(spec);
+}
+
+QImage grabWindow(QWidget *w)
+{
+    return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool isDark(QRgb c)
+{
+    return qGray(c) < 60;
+}
+
+bool isLight(QRgb c)
+{
+    return qGray(c) > 180;
+}
+
+} // namespace
+
+void TestLayout::init()
+{
+    m_window = std::make_unique<frmTarnyxEquations>();
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestLayout::cleanup()
+{
+    m_window.reset();
+}
+
+void TestLayout::window()
+{
+    QCOMPARE(m_window->objectName(), QString("frmTarnyxEquations"));
+    QCOMPARE(m_window->windowTitle(), QString("TARNYX EQUATIONS"));
+    QCOMPARE(m_window->size(), QSize(504, 426));
+    QCOMPARE(m_window->palette().color(QPalette::Window), QColor(Qt::black));
+    QVERIFY(m_window->autoFillBackground());
+    const QList<QSize> iconSizes = m_window->windowIcon().availableSizes();
+    QCOMPARE(iconSizes, QList<QSize>{QSize(80, 80)});
+}
+
+void TestLayout::controls_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QRect>("twips");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QString>("fore");
+    QTest::addColumn<QString>("back");
+
+    const QString sans = "Liberation Sans", serif = "Liberation Serif";
+    auto row = [](const char *name, const char *kind, const QString &caption, QRect twips,
+                  const QString &family, double points, bool bold, const char *fore,
+                  const char *back) {
+        QTest::newRow(name) << QString(kind) << caption << twips << family << points << bold
+                            << QString(fore) << QString(back);
+    };
+    row("lblX", "label", "X", {1200, 960, 495, 615}, sans, 12, true, "highlight text",
+        "button text");
+    row("txt1X", "box", "", {120, 720, 975, 615}, serif, 12, true, "", "");
+    row("lblY", "label", "Y", {4080, 960, 495, 615}, sans, 12, true, "highlight text",
+        "button text");
+    row("txt1Y", "box", "", {3000, 720, 975, 615}, serif, 12, true, "", "");
+    row("txtAns1", "box", "", {6000, 720, 1215, 735}, serif, 12, true, "", "");
+    row("Label1", "label", "X", {1200, 2040, 495, 615}, sans, 12, true, "highlight text",
+        "button text");
+    row("txt2X", "box", "", {120, 1800, 975, 615}, serif, 12, true, "", "");
+    row("Label2", "label", "Y", {4080, 2040, 495, 615}, sans, 12, true, "highlight text",
+        "button text");
+    row("txt2Y", "box", "", {3000, 1800, 975, 615}, serif, 12, true, "", "");
+    row("lblequals", "label", "=", {4680, 960, 1215, 615}, sans, 18, true, "#ffffff", "#000000");
+    row("lblequals1", "label", "=", {4680, 2040, 1215, 615}, sans, 18, true, "#ffffff", "#000000");
+    row("txtAns2", "box", "", {6000, 1800, 1215, 735}, serif, 12, true, "", "");
+    row("lblXis", "label", "X = ", {360, 2880, 1215, 615}, sans, 13.5, true, "#ffffff", "#000000");
+    row("lblYis", "label", "Y = ", {360, 3600, 1215, 615}, sans, 13.5, true, "#ffffff", "#000000");
+    row("cmdCalc", "button", "C&alculate", {3240, 2880, 3135, 1455}, sans, 12, true, "", "");
+    row("txtRes", "box", "", {1680, 3600, 1215, 735}, serif, 12, true, "", "");
+    row("txtRes2", "box", "", {1680, 2880, 1215, 735}, serif, 12, true, "", "");
+    row("lblPlus", "label", "+", {1680, 840, 1215, 495}, sans, 13.5, true, "highlight text",
+        "#000000");
+    row("lblPlus1", "label", "+", {1680, 1920, 1215, 495}, sans, 13.5, true, "highlight text",
+        "#000000");
+    row("lblTovrin", "label", "\u00A9 Tarnyx 2026", {5160, 5280, 2175, 495}, sans, 12, true,
+        "#00ff00", "#000000");
+    row("Command1", "button", "E&xit", {3240, 4560, 3135, 495}, sans, 12, true, "", "");
+    row("Label3", "label", "https://tarnyx.example.org", {3720, 5760, 3615, 375}, sans, 9.75, false,
+        "#ffff00", "button text");
+    row("Label4", "label", "tarnyx@example.org", {4080, 6000, 2895, 495}, sans, 9.75, false,
+        "#ffff00", "menu text");
+    row("Image3", "picture", "", {120, 4800, 3075, 1515}, "", 0, false, "", "");
+}
+
+void TestLayout::controls()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, caption);
+    QFETCH(QRect, twips);
+    QFETCH(QString, family);
+    QFETCH(double, points);
+    QFETCH(bool, bold);
+    QFETCH(QString, fore);
+    QFETCH(QString, back);
+
+    auto *control = m_window->findChild<QWidget *>(QString(QTest::currentDataTag()));
+    QVERIFY(control);
+    QCOMPARE(control->geometry(),
+             QRect(twips.x() / 15, twips.y() / 15, twips.width() / 15, twips.height() / 15));
+    if (!family.isEmpty()) {
+        QCOMPARE(QFontInfo(control->font()).family(), family);
+        QCOMPARE(control->font().pointSizeF(), points);
+        QCOMPARE(control->font().bold(), bold);
+        QCOMPARE(control->font().underline(), QString(QTest::currentDataTag()) == "Label3");
+    }
+    const QPalette system = QApplication::palette();
+    if (kind == "label") {
+        auto *label = qobject_cast<QLabel *>(control);
+        QVERIFY(label);
+        QCOMPARE(label->text(), caption);
+        QCOMPARE(label->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+        QVERIFY(!label->wordWrap());
+        QVERIFY(label->autoFillBackground());
+        QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+        QCOMPARE(label->palette().color(QPalette::WindowText), expectedColour(fore));
+        QCOMPARE(label->palette().color(QPalette::Window), expectedColour(back));
+    } else if (kind == "box") {
+        auto *box = qobject_cast<QLineEdit *>(control);
+        QVERIFY(box);
+        QCOMPARE(box->palette().color(QPalette::Base), system.color(QPalette::Base));
+        QCOMPARE(box->palette().color(QPalette::Text), system.color(QPalette::Text));
+    } else if (kind == "button") {
+        auto *button = qobject_cast<QPushButton *>(control);
+        QVERIFY(button);
+        QCOMPARE(button->text(), caption);
+        QVERIFY(!button->isDefault());
+        QCOMPARE(button->palette().color(QPalette::Button), system.color(QPalette::Button));
+        QCOMPARE(button->palette().color(QPalette::ButtonText), system.color(QPalette::ButtonText));
+    } else {
+        auto *picture = qobject_cast<QLabel *>(control);
+        QVERIFY(picture);
+        QCOMPARE(picture->pixmap().size(), QSize(205, 101));
+        QVERIFY(!picture->hasScaledContents());
+        QCOMPARE(picture->focusPolicy(), Qt::NoFocus);
+    }
+}
+
+void TestLayout::onlyTheListedControls()
+{
+    // Thirteen labels and the picture, which is a label showing a pixmap.
+    QCOMPARE(m_window->findChildren<QLabel *>(Qt::FindDirectChildrenOnly).size(), 14);
+    QCOMPARE(m_window->findChildren<QLineEdit *>(Qt::FindDirectChildrenOnly).size(), 8);
+    QCOMPARE(m_window->findChildren<QPushButton *>(Qt::FindDirectChildrenOnly).size(), 2);
+    // Label4 reaches past the bottom of the client area and is cut off there.
+    auto *label4 = m_window->findChild<QLabel *>("Label4");
+    QVERIFY(label4->geometry().bottom() >= m_window->height());
+}
+
+void TestLayout::tabVisitsBoxesAndButtonsInOrder()
+{
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    const QStringList expected = {"txt1X",   "txt1Y",  "txtAns1", "txt2X",    "txt2Y", "txtAns2",
+                                  "cmdCalc", "txtRes", "txtRes2", "Command1", "txt1X"};
+    QCOMPARE(QApplication::focusWidget()->objectName(), expected.first());
+    QStringList visited = {QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+}
+
+void TestLayout::boxesAreAlike()
+{
+    for (auto *box : m_window->findChildren<QLineEdit *>()) {
+        QVERIFY2(box->hasFrame(), qPrintable(box->objectName()));
+        QVERIFY(!box->isReadOnly());
+        QCOMPARE(box->alignment(), Qt::AlignCenter);
+        QCOMPARE(box->maxLength(), std::numeric_limits<int>::max());
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(box->focusPolicy(), Qt::StrongFocus);
+        QVERIFY(!box->accessibleName().isEmpty());
+    }
+    auto *a1 = m_window->findChild<QLineEdit *>("txt1X");
+    QCOMPARE(a1->accessibleName(), QString("a1, coefficient of X in equation 1"));
+    QCOMPARE(m_window->findChild<QLineEdit *>("txtRes2")->accessibleName(), QString("X result"));
+    QCOMPARE(m_window->findChild<QLineEdit *>("txtRes")->accessibleName(), QString("Y result"));
+}
+
+// Labels in system colours change with the user's colour scheme, and are drawn in them.
+void TestLayout::systemColoursFollowPalette()
+{
+    const QPalette original = QApplication::palette();
+    QPalette scheme = original;
+    scheme.setColor(QPalette::HighlightedText, QColor(255, 0, 255));
+    scheme.setColor(QPalette::ButtonText, QColor(200, 0, 0));
+    scheme.setColor(QPalette::WindowText, QColor(0, 0, 200));
+    QApplication::setPalette(scheme);
+
+    auto *lblX = m_window->findChild<QLabel *>("lblX");
+    auto *label4 = m_window->findChild<QLabel *>("Label4");
+    QTRY_COMPARE(lblX->palette().color(QPalette::WindowText), QColor(255, 0, 255));
+    QCOMPARE(lblX->palette().color(QPalette::Window), QColor(200, 0, 0));
+    QCOMPARE(label4->palette().color(QPalette::Window), QColor(0, 0, 200));
+    QCOMPARE(label4->palette().color(QPalette::WindowText), QColor(Qt::yellow));
+    const QImage image = grabWindow(m_window.get());
+    QCOMPARE(QColor(image.pixel(lblX->geometry().bottomLeft() + QPoint(2, -2))), QColor(200, 0, 0));
+    QCOMPARE(QColor(image.pixel(label4->geometry().left() + 2, m_window->height() - 2)),
+             QColor(0, 0, 200));
+    QCOMPARE(m_window->palette().color(QPalette::Window), QColor(Qt::black));
+
+    QApplication::setPalette(original);
+    QTRY_COMPARE(lblX->palette().color(QPalette::Window), original.color(QPalette::ButtonText));
+}
+
+void TestLayout::rendersGroundBoxesAndBanner()
+{
+    const QImage image = grabWindow(m_window.get());
+    QCOMPARE(image.size(), QSize(504, 426));
+    // The ground between controls.
+    for (QPoint p : {QPoint(4, 4), QPoint(300, 20), QPoint(100, 240), QPoint(500, 300)})
+        QVERIFY2(isDark(image.pixel(p)),
+                 qPrintable(QString("ground at %1,%2").arg(p.x()).arg(p.y())));
+    // Text-box interiors, away from the frame.
+    for (const char *name : {"txt1X", "txtAns2", "txtRes"}) {
+        QRect r = m_window->findChild<QWidget *>(name)->geometry();
+        QVERIFY2(isLight(image.pixel(r.left() + 6, r.center().y())), name);
+    }
+    // The banner: mostly dark, with light lettering.
+    const QRect banner = m_window->findChild<QWidget *>("Image3")->geometry();
+    int dark = 0, light = 0;
+    for (int y = banner.top(); y <= banner.bottom(); ++y) {
+        for (int x = banner.left(); x <= banner.right(); ++x) {
+            dark += isDark(image.pixel(x, y));
+            light += isLight(image.pixel(x, y));
+        }
+    }
+    const int area = banner.width() * banner.height();
+    QVERIFY2(dark > area * 6 / 10, qPrintable(QString("dark %1 of %2").arg(dark).arg(area)));
+    QVERIFY2(light > area / 50, qPrintable(QString("light %1 of %2").arg(light).arg(area)));
+}
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"
