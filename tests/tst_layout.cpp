@@ -106,6 +106,7 @@ void TestLayout::controls_data()
         QTest::newRow(name) << QString(kind) << caption << twips << family << points << bold
                             << QString(fore) << QString(back);
     };
+    // clang-format off
     row("lblX", "label", "X", {1200, 960, 495, 615}, sans, 12, true, "highlight text",
         "button text");
     row("txt1X", "box", "", {120, 720, 975, 615}, serif, 12, true, "", "");
@@ -139,6 +140,7 @@ void TestLayout::controls_data()
     row("Label4", "label", "tarnyx@example.org", {4080, 6000, 2895, 495}, sans, 9.75, false,
         "#ffff00", "menu text");
     row("Image3", "picture", "", {120, 4800, 3075, 1515}, "", 0, false, "", "");
+    // clang-format on
 }
 
 void TestLayout::controls()
