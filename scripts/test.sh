@@ -23,3 +23,6 @@ ctest --preset sanitize
 
 step "Debian package"
 bash scripts/check-package.sh build/ci
+
+step "fuzzing (bounded)"
+bash scripts/fuzz.sh "${TARNYX_FUZZ_SECONDS:-60}"

@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -43,6 +44,9 @@ private slots:
     void failureShowsWarningBoxAndKeepsRunning();
     void convertsVeryLongText();
     void ignoresCommaDecimalLocale();
+    void pastesMegabyteText_data();
+    void pastesMegabyteText();
+    void survivesManyCalculations();
 
 private:
     QLineEdit *box(const char *name) const;
@@ -331,6 +335,58 @@ void TestWindow::ignoresCommaDecimalLocale()
     QLocale::setDefault(QLocale::c());
     QCOMPARE(box("txtRes")->text(), QString("0.375"));
     QCOMPARE(box("txtRes2")->text(), QString("0.5"));
+}
+
+void TestWindow::pastesMegabyteText_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("y");
+    QTest::addColumn<QStringList>("reports");
+    const int megabyte = 1 << 20;
+    QTest::newRow("a megabyte of blanks before the number")
+        << QString(megabyte - 1, QLatin1Char(' ')) + "3"
+        << "2" << QStringList{};
+    QTest::newRow("a megabyte of digits")
+        << QString(megabyte, QLatin1Char('9')) << "old" << QStringList{tooLarge};
+}
+
+// A huge paste is taken whole, read, and either calculated or reported; the text stays.
+void TestWindow::pastesMegabyteText()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, y);
+    QFETCH(QStringList, reports);
+    typeCoefficients({"2", "3", "8", "1", "1", "1"});
+    box("txtRes")->setText("old");
+    QApplication::clipboard()->setText(pasted);
+    click("txtAns2");
+    box("txtAns2")->selectAll();
+    QTest::keyClick(box("txtAns2"), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box("txtAns2")->text().size(), pasted.size());
+    click("cmdCalc");
+    QCOMPARE(box("txtRes")->text(), y);
+    QCOMPARE(m_reports, reports);
+    QCOMPARE(box("txtAns2")->text().size(), pasted.size());
+}
+
+// Ten thousand calculations, every other one failing, leave the window answering as before and
+// holding no more objects than it started with.
+void TestWindow::survivesManyCalculations()
+{
+    typeCoefficients({"2", "3", "8", "1", "1", "3"});
+    const auto objectsBefore = m_window->findChildren<QObject *>().size();
+    for (int i = 0; i < 10000; ++i) {
+        box("txt1Y")->setText(i % 2 ? "2" : "3"); // 2X + 2Y = 8 is parallel to X + Y = 3
+        QTest::mouseClick(button("cmdCalc"), Qt::LeftButton);
+    }
+    QCOMPARE(m_reports.size(), 5000);
+    QCOMPARE(m_reports.last(), noSolution);
+    QCOMPARE(m_window->findChildren<QObject *>().size(), objectsBefore);
+    type("txt1Y", "3");
+    box("txtRes")->clear();
+    QTest::keyClick(m_window.get(), Qt::Key_A, Qt::AltModifier);
+    QTRY_COMPARE(box("txtRes")->text(), QString("2"));
+    QCOMPARE(box("txtRes2")->text(), QString("1"));
 }
 
 QTEST_MAIN(TestWindow)

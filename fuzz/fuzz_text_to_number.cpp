@@ -1,0 +1,35 @@
+// Text to number never crashes, gives a finite double or the overflow error, and agrees with an
+// independent reading wherever that reading decides.
+#include "oracle.h"
+#include "platform/conversions.h"
+#include "platform/runtimeerror.h"
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char *>(data), size);
+    std::optional<double> value;
+    try {
+        value = platform::textToNumber(text);
+    } catch (const platform::RuntimeError &error) {
+        if (error.code() != platform::ErrorCode::Overflow)
+            std::abort();
+    }
+    if (value && !std::isfinite(*value))
+        std::abort();
+    const oracle::Reading expected = oracle::read(text);
+    if (!expected.decided)
+        return 0;
+    if (expected.value.has_value() != value.has_value())
+        std::abort();
+    if (value &&
+        std::bit_cast<std::uint64_t>(*value) != std::bit_cast<std::uint64_t>(*expected.value))
+        std::abort();
+    return 0;
+}
