@@ -26,3 +26,6 @@ bash scripts/check-package.sh build/ci
 
 step "fuzzing (bounded)"
 bash scripts/fuzz.sh "${TARNYX_FUZZ_SECONDS:-60}"
+
+step "start-up benchmark (quick run: proves it works, judges nothing)"
+bash scripts/bench.sh 3

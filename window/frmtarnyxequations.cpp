@@ -70,10 +70,9 @@ QWidget *createControl(const form::Control &spec, QWidget *parent)
     case form::Kind::Button:
         return new QPushButton(caption, parent);
     case form::Kind::Picture: {
-        // Shown at its natural size, unstretched, from the top-left corner.
+        // Shown at its natural size, unstretched, from the top-left corner; see loadPictures().
         auto *picture = new QLabel(parent);
         picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        picture->setPixmap(QPixmap(QString::fromLatin1(spec.picture)));
         return picture;
     }
     }
@@ -103,6 +102,18 @@ frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
     applyColours();
     connectHandlers();
     m_txt1X->setFocus();
+    // Decoding the banner loads the JPEG reader, which the window does not need to appear. The
+    // queued call runs as soon as the event loop starts, before the window is first painted.
+    QMetaObject::invokeMethod(this, &frmTarnyxEquations::loadPictures, Qt::QueuedConnection);
+}
+
+void frmTarnyxEquations::loadPictures()
+{
+    for (const form::Control &spec : form::controls) {
+        if (spec.kind == form::Kind::Picture)
+            findChild<QLabel *>(QLatin1String(spec.name))
+                ->setPixmap(QPixmap(QString::fromLatin1(spec.picture)));
+    }
 }
 
 void frmTarnyxEquations::setErrorReporter(ErrorReporter reporter)

@@ -32,6 +32,7 @@ protected:
 
 private:
     void buildControls();
+    void loadPictures();
     void applyColours();
     void connectHandlers();
 
