@@ -36,16 +36,16 @@ private:
 namespace {
 
 // A colour of the table: a fixed colour name, a palette role name, or "" for the kind's own.
-QColor expectedColour(const QString &spec)
+QColor expectedColour(const QString &name)
 {
     const QPalette system = QApplication::palette();
-    if (spec == "highlight text")
+    if (name == "highlight text")
         return system.color(QPalette::HighlightedText);
-    if (spec == "button text")
+    if (name == "button text")
         return system.color(QPalette::ButtonText);
-    if (spec == "menu text")
+    if (name == "menu text")
         return system.color(QPalette::WindowText);
-    return QColor(spec);
+    return QColor(name);
 }
 
 QImage grabWindow(QWidget *w)

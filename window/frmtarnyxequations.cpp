@@ -31,12 +31,12 @@ QRect pixelRect(int left, int top, int width, int height)
     return QRect(left / t, top / t, width / t, height / t);
 }
 
-QFont toQFont(const form::Font &spec)
+QFont toQFont(const form::Font &def)
 {
-    QFont font(QString::fromLatin1(spec.family));
-    font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.bold);
-    font.setUnderline(spec.underline);
+    QFont font(QString::fromLatin1(def.family));
+    font.setPointSizeF(def.pointSize);
+    font.setBold(def.bold);
+    font.setUnderline(def.underline);
     return font;
 }
 
@@ -49,10 +49,10 @@ void registerFontSubstitutes()
                               QStringLiteral("Liberation Serif"));
 }
 
-QWidget *createControl(const form::Control &spec, QWidget *parent)
+QWidget *createControl(const form::Control &def, QWidget *parent)
 {
-    const QString caption = QString::fromUtf8(spec.caption);
-    switch (spec.kind) {
+    const QString caption = QString::fromUtf8(def.caption);
+    switch (def.kind) {
     case form::Kind::Label: {
         auto *label = new QLabel(caption, parent);
         label->setTextFormat(Qt::PlainText);
@@ -109,10 +109,10 @@ frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
 
 void frmTarnyxEquations::loadPictures()
 {
-    for (const form::Control &spec : form::controls) {
-        if (spec.kind == form::Kind::Picture)
-            findChild<QLabel *>(QLatin1String(spec.name))
-                ->setPixmap(QPixmap(QString::fromLatin1(spec.picture)));
+    for (const form::Control &def : form::controls) {
+        if (def.kind == form::Kind::Picture)
+            findChild<QLabel *>(QLatin1String(def.name))
+                ->setPixmap(QPixmap(QString::fromLatin1(def.picture)));
     }
 }
 
@@ -131,14 +131,14 @@ void frmTarnyxEquations::showErrorBox(QWidget *window, const QString &message)
 void frmTarnyxEquations::buildControls()
 {
     std::vector<QWidget *> tabChain;
-    for (const form::Control &spec : form::controls) {
-        QWidget *control = createControl(spec, this);
-        control->setObjectName(QString::fromLatin1(spec.name));
-        control->setGeometry(pixelRect(spec.left, spec.top, spec.width, spec.height));
-        if (spec.font)
-            control->setFont(toQFont(*spec.font));
-        if (spec.accessibleName)
-            control->setAccessibleName(QString::fromUtf8(spec.accessibleName));
+    for (const form::Control &def : form::controls) {
+        QWidget *control = createControl(def, this);
+        control->setObjectName(QString::fromLatin1(def.name));
+        control->setGeometry(pixelRect(def.left, def.top, def.width, def.height));
+        if (def.font)
+            control->setFont(toQFont(*def.font));
+        if (def.accessibleName)
+            control->setAccessibleName(QString::fromUtf8(def.accessibleName));
         if (control->focusPolicy() != Qt::NoFocus)
             tabChain.push_back(control);
     }
@@ -174,15 +174,15 @@ void frmTarnyxEquations::applyColours()
     QPalette own = palette();
     own.setColor(QPalette::Window, resolveColour(form::window.backColour, system));
     setPalette(own);
-    for (const form::Control &spec : form::controls) {
-        if (!spec.foreColour && !spec.backColour)
+    for (const form::Control &def : form::controls) {
+        if (!def.foreColour && !def.backColour)
             continue;
-        auto *control = findChild<QWidget *>(QLatin1String(spec.name));
+        auto *control = findChild<QWidget *>(QLatin1String(def.name));
         QPalette colours = control->palette();
-        if (spec.foreColour)
-            colours.setColor(QPalette::WindowText, resolveColour(*spec.foreColour, system));
-        if (spec.backColour)
-            colours.setColor(QPalette::Window, resolveColour(*spec.backColour, system));
+        if (def.foreColour)
+            colours.setColor(QPalette::WindowText, resolveColour(*def.foreColour, system));
+        if (def.backColour)
+            colours.setColor(QPalette::Window, resolveColour(*def.backColour, system));
         control->setPalette(colours);
     }
 }
