@@ -37,61 +37,61 @@ void TestConversions::readsNumber_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<double>("expected");
 
-    QTest::newRow("integer") << "42" << 42.0;
-    QTest::newRow("negative decimal") << "-3.75" << -3.75;
-    QTest::newRow("explicit plus") << "+7" << 7.0;
-    QTest::newRow("leading blanks") << "   12" << 12.0;
-    QTest::newRow("blanks inside a number") << " 1 000" << 1000.0;
-    QTest::newRow("tab, CR and LF inside") << "1\t2\r3\n4" << 1234.0;
-    QTest::newRow("blank between sign and digits") << "- 5" << -5.0;
-    QTest::newRow("point without integer digits") << ".5" << 0.5;
-    QTest::newRow("point without fraction digits") << "5." << 5.0;
-    QTest::newRow("exponent E") << "1e3" << 1000.0;
-    QTest::newRow("exponent D") << "1D3" << 1000.0;
-    QTest::newRow("exponent lower-case d with sign") << "25d-1" << 2.5;
-    QTest::newRow("exponent with plus") << "1.5E+2" << 150.0;
-    QTest::newRow("exponent without digits") << "2e" << 2.0;
-    QTest::newRow("exponent sign without digits") << "2e+" << 2.0;
-    QTest::newRow("trailing letters") << "3x" << 3.0;
-    QTest::newRow("second point ends the number") << "1.2.3" << 1.2;
-    QTest::newRow("comma is not a decimal mark") << "1,5" << 1.0;
-    QTest::newRow("empty") << "" << 0.0;
-    QTest::newRow("only blanks") << "  \t " << 0.0;
-    QTest::newRow("letters") << "abc" << 0.0;
-    QTest::newRow("lone sign") << "-" << 0.0;
-    QTest::newRow("lone point") << "." << 0.0;
-    QTest::newRow("sign and point") << "-." << 0.0;
-    QTest::newRow("letter before digits") << "x3" << 0.0;
-    QTest::newRow("inf is not a number") << "inf" << 0.0;
-    QTest::newRow("nan is not a number") << "nan" << 0.0;
-    QTest::newRow("C hex prefix is not read") << "0x10" << 0.0;
-    QTest::newRow("hexadecimal") << "&H1F" << 31.0;
-    QTest::newRow("hexadecimal lower case") << "&hff" << 255.0;
-    QTest::newRow("hexadecimal with blanks") << " & H 1 0" << 16.0;
-    QTest::newRow("hexadecimal without digits") << "&H" << 0.0;
-    QTest::newRow("hexadecimal stops at a non-digit") << "&H1G" << 1.0;
-    QTest::newRow("octal") << "&o17" << 15.0;
-    QTest::newRow("octal upper case") << "&O777" << 511.0;
-    QTest::newRow("octal stops at 8") << "&O78" << 7.0;
-    QTest::newRow("octal without digits") << "&O" << 0.0;
-    QTest::newRow("ampersand alone") << "&" << 0.0;
-    QTest::newRow("other radix letter") << "&B101" << 0.0;
-    QTest::newRow("octal of 52 bits is exact") << "&O100000000000000001" << 2251799813685249.0;
-    QTest::newRow("octal halfway rounds down to even")
-        << "&O1000000000000000002" << 18014398509481984.0;
-    QTest::newRow("octal halfway rounds up to even")
-        << "&O1000000000000000006" << 18014398509481992.0;
-    QTest::newRow("correctly rounded tenth") << "0.1" << 0.1;
-    QTest::newRow("halfway rounds to even") << "9007199254740993" << 9007199254740992.0;
-    QTest::newRow("many digits") << "3.14159265358979323846264338327950288" << 3.141592653589793;
-    QTest::newRow("largest double") << "1.7976931348623157e308" << 1.7976931348623157e308;
-    QTest::newRow("subnormal") << "1e-320" << 1e-320;
-    QTest::newRow("too small reads as zero") << "1e-400" << 0.0;
-    QTest::newRow("too small negative reads as negative zero") << "-1e-400" << -0.0;
-    QTest::newRow("too small with leading fraction zeros") << "0.0001e-398" << 0.0;
-    QTest::newRow("zero with huge exponent") << "0e999999" << 0.0;
-    QTest::newRow("huge negative exponent digits") << "5e-99999999999999999999999" << 0.0;
-    QTest::newRow("negative zero") << "-0" << -0.0;
+    // clang-format off
+    QTest::newRow("integer")                                   << "42"                                    << 42.0;
+    QTest::newRow("negative decimal")                          << "-3.75"                                 << -3.75;
+    QTest::newRow("explicit plus")                             << "+7"                                    << 7.0;
+    QTest::newRow("leading blanks")                            << "   12"                                 << 12.0;
+    QTest::newRow("blanks inside a number")                    << " 1 000"                                << 1000.0;
+    QTest::newRow("tab, CR and LF inside")                     << "1\t2\r3\n4"                            << 1234.0;
+    QTest::newRow("blank between sign and digits")             << "- 5"                                   << -5.0;
+    QTest::newRow("point without integer digits")              << ".5"                                    << 0.5;
+    QTest::newRow("point without fraction digits")             << "5."                                    << 5.0;
+    QTest::newRow("exponent E")                                << "1e3"                                   << 1000.0;
+    QTest::newRow("exponent D")                                << "1D3"                                   << 1000.0;
+    QTest::newRow("exponent lower-case d with sign")           << "25d-1"                                 << 2.5;
+    QTest::newRow("exponent with plus")                        << "1.5E+2"                                << 150.0;
+    QTest::newRow("exponent without digits")                   << "2e"                                    << 2.0;
+    QTest::newRow("exponent sign without digits")              << "2e+"                                   << 2.0;
+    QTest::newRow("trailing letters")                          << "3x"                                    << 3.0;
+    QTest::newRow("second point ends the number")              << "1.2.3"                                 << 1.2;
+    QTest::newRow("comma is not a decimal mark")               << "1,5"                                   << 1.0;
+    QTest::newRow("empty")                                     << ""                                      << 0.0;
+    QTest::newRow("only blanks")                               << "  \t "                                 << 0.0;
+    QTest::newRow("letters")                                   << "abc"                                   << 0.0;
+    QTest::newRow("lone sign")                                 << "-"                                     << 0.0;
+    QTest::newRow("lone point")                                << "."                                     << 0.0;
+    QTest::newRow("sign and point")                            << "-."                                    << 0.0;
+    QTest::newRow("letter before digits")                      << "x3"                                    << 0.0;
+    QTest::newRow("inf is not a number")                       << "inf"                                   << 0.0;
+    QTest::newRow("nan is not a number")                       << "nan"                                   << 0.0;
+    QTest::newRow("C hex prefix is not read")                  << "0x10"                                  << 0.0;
+    QTest::newRow("hexadecimal")                               << "&H1F"                                  << 31.0;
+    QTest::newRow("hexadecimal lower case")                    << "&hff"                                  << 255.0;
+    QTest::newRow("hexadecimal with blanks")                   << " & H 1 0"                              << 16.0;
+    QTest::newRow("hexadecimal without digits")                << "&H"                                    << 0.0;
+    QTest::newRow("hexadecimal stops at a non-digit")          << "&H1G"                                  << 1.0;
+    QTest::newRow("octal")                                     << "&o17"                                  << 15.0;
+    QTest::newRow("octal upper case")                          << "&O777"                                 << 511.0;
+    QTest::newRow("octal stops at 8")                          << "&O78"                                  << 7.0;
+    QTest::newRow("octal without digits")                      << "&O"                                    << 0.0;
+    QTest::newRow("ampersand alone")                           << "&"                                     << 0.0;
+    QTest::newRow("other radix letter")                        << "&B101"                                 << 0.0;
+    QTest::newRow("octal of 52 bits is exact")                 << "&O100000000000000001"                  << 2251799813685249.0;
+    QTest::newRow("octal halfway rounds down to even")         << "&O1000000000000000002"                 << 18014398509481984.0;
+    QTest::newRow("octal halfway rounds up to even")           << "&O1000000000000000006"                 << 18014398509481992.0;
+    QTest::newRow("correctly rounded tenth")                   << "0.1"                                   << 0.1;
+    QTest::newRow("halfway rounds to even")                    << "9007199254740993"                      << 9007199254740992.0;
+    QTest::newRow("many digits")                               << "3.14159265358979323846264338327950288" << 3.141592653589793;
+    QTest::newRow("largest double")                            << "1.7976931348623157e308"                << 1.7976931348623157e308;
+    QTest::newRow("subnormal")                                 << "1e-320"                                << 1e-320;
+    QTest::newRow("too small reads as zero")                   << "1e-400"                                << 0.0;
+    QTest::newRow("too small negative reads as negative zero") << "-1e-400"                               << -0.0;
+    QTest::newRow("too small with leading fraction zeros")     << "0.0001e-398"                           << 0.0;
+    QTest::newRow("zero with huge exponent")                   << "0e999999"                              << 0.0;
+    QTest::newRow("huge negative exponent digits")             << "5e-99999999999999999999999"            << 0.0;
+    QTest::newRow("negative zero")                             << "-0"                                    << -0.0;
+    // clang-format on
 }
 
 void TestConversions::readsNumber()
@@ -105,14 +105,16 @@ void TestConversions::readsOverflowAsFailure_data()
 {
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("beyond the largest double") << "1e999";
+    // clang-format off
+    QTest::newRow("beyond the largest double")          << "1e999";
     QTest::newRow("negative beyond the largest double") << "-1e999";
-    QTest::newRow("rounds up past the largest double") << "1.7976931348623159e308";
-    QTest::newRow("long integer") << QString(400, QLatin1Char('9'));
-    QTest::newRow("exponent far too large") << "1e99999999999999999999999";
-    QTest::newRow("small mantissa, large exponent") << "0.000001e315";
-    QTest::newRow("hexadecimal beyond the range") << "&H" + QString(300, QLatin1Char('F'));
-    QTest::newRow("octal beyond the range") << "&O" + QString(400, QLatin1Char('7'));
+    QTest::newRow("rounds up past the largest double")  << "1.7976931348623159e308";
+    QTest::newRow("long integer")                       << QString(400, QLatin1Char('9'));
+    QTest::newRow("exponent far too large")             << "1e99999999999999999999999";
+    QTest::newRow("small mantissa, large exponent")     << "0.000001e315";
+    QTest::newRow("hexadecimal beyond the range")       << "&H" + QString(300, QLatin1Char('F'));
+    QTest::newRow("octal beyond the range")             << "&O" + QString(400, QLatin1Char('7'));
+    // clang-format on
 }
 
 void TestConversions::readsOverflowAsFailure()
@@ -140,20 +142,22 @@ void TestConversions::writesText_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("integer") << 2.0 << "2";
-    QTest::newRow("negative") << -2.5 << "-2.5";
-    QTest::newRow("zero") << 0.0 << "0";
-    QTest::newRow("negative zero") << -0.0 << "0";
-    QTest::newRow("three tenths") << 0.1 * 3 << "0.3";
-    QTest::newRow("a third") << 1.0 / 3 << "0.333333333333333";
-    QTest::newRow("fifteen digits stay plain") << 123456789012345.0 << "123456789012345";
-    QTest::newRow("exponent from 1E+15") << 1e15 << "1E+15";
-    QTest::newRow("sixteen digits round") << 1234567890123456.0 << "1.23456789012346E+15";
-    QTest::newRow("small plain") << 0.0001 << "0.0001";
-    QTest::newRow("small exponent") << 0.00001 << "1E-05";
-    QTest::newRow("largest that reads back") << 1.79769313486231e308 << "1.79769313486231E+308";
-    QTest::newRow("smallest subnormal") << 5e-324 << "4.94065645841247E-324";
-    QTest::newRow("negative with exponent") << -2.5e-7 << "-2.5E-07";
+    // clang-format off
+    QTest::newRow("integer")                   << 2.0                  << "2";
+    QTest::newRow("negative")                  << -2.5                 << "-2.5";
+    QTest::newRow("zero")                      << 0.0                  << "0";
+    QTest::newRow("negative zero")             << -0.0                 << "0";
+    QTest::newRow("three tenths")              << 0.1 * 3              << "0.3";
+    QTest::newRow("a third")                   << 1.0 / 3              << "0.333333333333333";
+    QTest::newRow("fifteen digits stay plain") << 123456789012345.0    << "123456789012345";
+    QTest::newRow("exponent from 1E+15")       << 1e15                 << "1E+15";
+    QTest::newRow("sixteen digits round")      << 1234567890123456.0   << "1.23456789012346E+15";
+    QTest::newRow("small plain")               << 0.0001               << "0.0001";
+    QTest::newRow("small exponent")            << 0.00001              << "1E-05";
+    QTest::newRow("largest that reads back")   << 1.79769313486231e308 << "1.79769313486231E+308";
+    QTest::newRow("smallest subnormal")        << 5e-324               << "4.94065645841247E-324";
+    QTest::newRow("negative with exponent")    << -2.5e-7              << "-2.5E-07";
+    // clang-format on
 }
 
 void TestConversions::writesText()

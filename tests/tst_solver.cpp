@@ -96,166 +96,28 @@ void TestSolver::solves_data()
     QTest::addColumn<QString>("y");
     QTest::addColumn<QString>("x");
 
-    QTest::newRow("2X+3Y=8, X+Y=3") << "2"
-                                    << "3"
-                                    << "8"
-                                    << "1"
-                                    << "1"
-                                    << "3"
-                                    << "2"
-                                    << "1";
-    QTest::newRow("X+2Y=4, 3X-Y=5") << "1"
-                                    << "2"
-                                    << "4"
-                                    << "3"
-                                    << "-1"
-                                    << "5"
-                                    << "1"
-                                    << "2";
-    QTest::newRow("a2 = 0: X by Cramer's rule") << "1"
-                                                << "1"
-                                                << "3"
-                                                << "0"
-                                                << "1"
-                                                << "1"
-                                                << "1"
-                                                << "2";
-    QTest::newRow("a1 = 0: X by Cramer's rule") << "0"
-                                                << "1"
-                                                << "2"
-                                                << "1"
-                                                << "1"
-                                                << "3"
-                                                << "2"
-                                                << "1";
-    QTest::newRow("both X coefficients 0, Y alone") << "0"
-                                                    << "2"
-                                                    << "4"
-                                                    << "0"
-                                                    << "1"
-                                                    << "5"
-                                                    << "<no solution>"
-                                                    << "<no solution>";
-    QTest::newRow("parallel") << "1"
-                              << "1"
-                              << "1"
-                              << "2"
-                              << "2"
-                              << "3"
-                              << "<no solution>"
-                              << "<no solution>";
-    QTest::newRow("same line twice") << "1"
-                                     << "1"
-                                     << "1"
-                                     << "2"
-                                     << "2"
-                                     << "2"
-                                     << "<not unique>"
-                                     << "<not unique>";
-    QTest::newRow("all empty") << ""
-                               << ""
-                               << ""
-                               << ""
-                               << ""
-                               << ""
-                               << "<not unique>"
-                               << "<not unique>";
-    QTest::newRow("no unknowns, nonzero right side") << "0"
-                                                     << "0"
-                                                     << "1"
-                                                     << "0"
-                                                     << "0"
-                                                     << "0"
-                                                     << "<no solution>"
-                                                     << "<no solution>";
-    QTest::newRow("one empty equation, one line") << "1"
-                                                  << "1"
-                                                  << "2"
-                                                  << "0"
-                                                  << "0"
-                                                  << "0"
-                                                  << "<not unique>"
-                                                  << "<not unique>";
-    QTest::newRow("empty equation with nonzero right side") << "1"
-                                                            << "1"
-                                                            << "2"
-                                                            << "0"
-                                                            << "0"
-                                                            << "5"
-                                                            << "<no solution>"
-                                                            << "<no solution>";
-    QTest::newRow("Y-only equations agreeing") << "0"
-                                               << "2"
-                                               << "4"
-                                               << "0"
-                                               << "1"
-                                               << "2"
-                                               << "<not unique>"
-                                               << "<not unique>";
-    QTest::newRow("X-only equations contradicting") << "1"
-                                                    << "0"
-                                                    << "1"
-                                                    << "2"
-                                                    << "0"
-                                                    << "3"
-                                                    << "<no solution>"
-                                                    << "<no solution>";
-    QTest::newRow("letters read as 0, 3x as 3") << "abc"
-                                                << "1"
-                                                << "3x"
-                                                << "1"
-                                                << "1"
-                                                << "5"
-                                                << "3"
-                                                << "2";
-    QTest::newRow("decimals") << "0.5"
-                              << "1.5"
-                              << "2.5"
-                              << "1"
-                              << "-1"
-                              << "1"
-                              << "1"
-                              << "2";
-    QTest::newRow("inexact third") << "3"
-                                   << "0"
-                                   << "1"
-                                   << "0"
-                                   << "3"
-                                   << "1"
-                                   << "0.333333333333333"
-                                   << "0.333333333333333";
-    QTest::newRow("coefficient too large to read") << "1e400"
-                                                   << "1"
-                                                   << "1"
-                                                   << "1"
-                                                   << "2"
-                                                   << "1"
-                                                   << "<overflow>"
-                                                   << "<overflow>";
-    QTest::newRow("product overflows") << "1e200"
-                                       << "1e200"
-                                       << "1"
-                                       << "1e200"
-                                       << "2"
-                                       << "1"
-                                       << "<overflow>"
-                                       << "<overflow>";
-    QTest::newRow("quotient overflows") << "1"
-                                        << "0"
-                                        << "0"
-                                        << "0"
-                                        << "1e-300"
-                                        << "1e300"
-                                        << "<overflow>"
-                                        << "<overflow>";
-    QTest::newRow("tiny but exact") << "1e-300"
-                                    << "0"
-                                    << "1e-300"
-                                    << "0"
-                                    << "1"
-                                    << "2"
-                                    << "2"
-                                    << "1";
+    // clang-format off
+    QTest::newRow("2X+3Y=8, X+Y=3")                         << "2"      << "3"     << "8"      << "1"     << "1"      << "3"     << "2"                 << "1";
+    QTest::newRow("X+2Y=4, 3X-Y=5")                         << "1"      << "2"     << "4"      << "3"     << "-1"     << "5"     << "1"                 << "2";
+    QTest::newRow("a2 = 0: X by Cramer's rule")             << "1"      << "1"     << "3"      << "0"     << "1"      << "1"     << "1"                 << "2";
+    QTest::newRow("a1 = 0: X by Cramer's rule")             << "0"      << "1"     << "2"      << "1"     << "1"      << "3"     << "2"                 << "1";
+    QTest::newRow("both X coefficients 0, Y alone")         << "0"      << "2"     << "4"      << "0"     << "1"      << "5"     << "<no solution>"     << "<no solution>";
+    QTest::newRow("parallel")                               << "1"      << "1"     << "1"      << "2"     << "2"      << "3"     << "<no solution>"     << "<no solution>";
+    QTest::newRow("same line twice")                        << "1"      << "1"     << "1"      << "2"     << "2"      << "2"     << "<not unique>"      << "<not unique>";
+    QTest::newRow("all empty")                              << ""       << ""      << ""       << ""      << ""       << ""      << "<not unique>"      << "<not unique>";
+    QTest::newRow("no unknowns, nonzero right side")        << "0"      << "0"     << "1"      << "0"     << "0"      << "0"     << "<no solution>"     << "<no solution>";
+    QTest::newRow("one empty equation, one line")           << "1"      << "1"     << "2"      << "0"     << "0"      << "0"     << "<not unique>"      << "<not unique>";
+    QTest::newRow("empty equation with nonzero right side") << "1"      << "1"     << "2"      << "0"     << "0"      << "5"     << "<no solution>"     << "<no solution>";
+    QTest::newRow("Y-only equations agreeing")              << "0"      << "2"     << "4"      << "0"     << "1"      << "2"     << "<not unique>"      << "<not unique>";
+    QTest::newRow("X-only equations contradicting")         << "1"      << "0"     << "1"      << "2"     << "0"      << "3"     << "<no solution>"     << "<no solution>";
+    QTest::newRow("letters read as 0, 3x as 3")             << "abc"    << "1"     << "3x"     << "1"     << "1"      << "5"     << "3"                 << "2";
+    QTest::newRow("decimals")                               << "0.5"    << "1.5"   << "2.5"    << "1"     << "-1"     << "1"     << "1"                 << "2";
+    QTest::newRow("inexact third")                          << "3"      << "0"     << "1"      << "0"     << "3"      << "1"     << "0.333333333333333" << "0.333333333333333";
+    QTest::newRow("coefficient too large to read")          << "1e400"  << "1"     << "1"      << "1"     << "2"      << "1"     << "<overflow>"        << "<overflow>";
+    QTest::newRow("product overflows")                      << "1e200"  << "1e200" << "1"      << "1e200" << "2"      << "1"     << "<overflow>"        << "<overflow>";
+    QTest::newRow("quotient overflows")                     << "1"      << "0"     << "0"      << "0"     << "1e-300" << "1e300" << "<overflow>"        << "<overflow>";
+    QTest::newRow("tiny but exact")                         << "1e-300" << "0"     << "1e-300" << "0"     << "1"      << "2"     << "2"                 << "1";
+    // clang-format on
 }
 
 void TestSolver::solves()
