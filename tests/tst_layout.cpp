@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 // The window's look, checked against the control table as the user sees it: places, fonts,
@@ -26,6 +28,7 @@ private slots:
     void onlyTheListedControls();
     void tabVisitsBoxesAndButtonsInOrder();
     void boxesAreAlike();
+    void systemColoursFollowPalette_data();
     void systemColoursFollowPalette();
     void rendersGroundBoxesAndBanner();
 
@@ -51,6 +54,19 @@ QColor expectedColour(const QString &name)
 QImage grabWindow(QWidget *w)
 {
     return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The WCAG 2 contrast ratio, written out from its definition.
+double wcagContrast(const QColor &a, const QColor &b)
+{
+    auto luminance = [](const QColor &c) {
+        auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 bool isDark(QRgb c)
@@ -85,7 +101,7 @@ void TestLayout::window()
     QCOMPARE(m_window->palette().color(QPalette::Window), QColor(Qt::black));
     QVERIFY(m_window->autoFillBackground());
     const QList<QSize> iconSizes = m_window->windowIcon().availableSizes();
-    QCOMPARE(iconSizes, QList<QSize>{QSize(80, 80)});
+    QCOMPARE(iconSizes, (QList<QSize>{QSize(80, 80), QSize(160, 160), QSize(256, 256)}));
 }
 
 void TestLayout::controls_data()
@@ -100,46 +116,31 @@ void TestLayout::controls_data()
     QTest::addColumn<QString>("back");
 
     const QString sans = "Liberation Sans", serif = "Liberation Serif";
-    auto row = [](const char *name, const char *kind, const QString &caption, QRect twips,
-                  const QString &family, double points, bool bold, const char *fore,
-                  const char *back) {
-        QTest::newRow(name) << QString(kind) << caption << twips << family << points << bold
-                            << QString(fore) << QString(back);
-    };
     // clang-format off
-    row("lblX", "label", "X", {1200, 960, 495, 615}, sans, 12, true, "highlight text",
-        "button text");
-    row("txt1X", "box", "", {120, 720, 975, 615}, serif, 12, true, "", "");
-    row("lblY", "label", "Y", {4080, 960, 495, 615}, sans, 12, true, "highlight text",
-        "button text");
-    row("txt1Y", "box", "", {3000, 720, 975, 615}, serif, 12, true, "", "");
-    row("txtAns1", "box", "", {6000, 720, 1215, 735}, serif, 12, true, "", "");
-    row("Label1", "label", "X", {1200, 2040, 495, 615}, sans, 12, true, "highlight text",
-        "button text");
-    row("txt2X", "box", "", {120, 1800, 975, 615}, serif, 12, true, "", "");
-    row("Label2", "label", "Y", {4080, 2040, 495, 615}, sans, 12, true, "highlight text",
-        "button text");
-    row("txt2Y", "box", "", {3000, 1800, 975, 615}, serif, 12, true, "", "");
-    row("lblequals", "label", "=", {4680, 960, 1215, 615}, sans, 18, true, "#ffffff", "#000000");
-    row("lblequals1", "label", "=", {4680, 2040, 1215, 615}, sans, 18, true, "#ffffff", "#000000");
-    row("txtAns2", "box", "", {6000, 1800, 1215, 735}, serif, 12, true, "", "");
-    row("lblXis", "label", "X = ", {360, 2880, 1215, 615}, sans, 13.5, true, "#ffffff", "#000000");
-    row("lblYis", "label", "Y = ", {360, 3600, 1215, 615}, sans, 13.5, true, "#ffffff", "#000000");
-    row("cmdCalc", "button", "C&alculate", {3240, 2880, 3135, 1455}, sans, 12, true, "", "");
-    row("txtRes", "box", "", {1680, 3600, 1215, 735}, serif, 12, true, "", "");
-    row("txtRes2", "box", "", {1680, 2880, 1215, 735}, serif, 12, true, "", "");
-    row("lblPlus", "label", "+", {1680, 840, 1215, 495}, sans, 13.5, true, "highlight text",
-        "#000000");
-    row("lblPlus1", "label", "+", {1680, 1920, 1215, 495}, sans, 13.5, true, "highlight text",
-        "#000000");
-    row("lblTovrin", "label", "\u00A9 Tarnyx 2026", {5160, 5280, 2175, 495}, sans, 12, true,
-        "#00ff00", "#000000");
-    row("Command1", "button", "E&xit", {3240, 4560, 3135, 495}, sans, 12, true, "", "");
-    row("Label3", "label", "https://tarnyx.example.org", {3720, 5760, 3615, 375}, sans, 9.75, false,
-        "#ffff00", "button text");
-    row("Label4", "label", "tarnyx@example.org", {4080, 6000, 2895, 495}, sans, 9.75, false,
-        "#ffff00", "menu text");
-    row("Image3", "picture", "", {120, 4800, 3075, 1515}, "", 0, false, "", "");
+    QTest::newRow("lblX")       << "label"   << "X"                          << QRect(1200, 960, 495, 615)    << sans  << 12.0 << true  << "highlight text" << "button text";
+    QTest::newRow("txt1X")      << "box"     << ""                           << QRect(120, 720, 975, 615)     << serif << 12.0 << true  << ""               << "";
+    QTest::newRow("lblY")       << "label"   << "Y"                          << QRect(4080, 960, 495, 615)    << sans  << 12.0 << true  << "highlight text" << "button text";
+    QTest::newRow("txt1Y")      << "box"     << ""                           << QRect(3000, 720, 975, 615)    << serif << 12.0 << true  << ""               << "";
+    QTest::newRow("txtAns1")    << "box"     << ""                           << QRect(6000, 720, 1215, 735)   << serif << 12.0 << true  << ""               << "";
+    QTest::newRow("Label1")     << "label"   << "X"                          << QRect(1200, 2040, 495, 615)   << sans  << 12.0 << true  << "highlight text" << "button text";
+    QTest::newRow("txt2X")      << "box"     << ""                           << QRect(120, 1800, 975, 615)    << serif << 12.0 << true  << ""               << "";
+    QTest::newRow("Label2")     << "label"   << "Y"                          << QRect(4080, 2040, 495, 615)   << sans  << 12.0 << true  << "highlight text" << "button text";
+    QTest::newRow("txt2Y")      << "box"     << ""                           << QRect(3000, 1800, 975, 615)   << serif << 12.0 << true  << ""               << "";
+    QTest::newRow("lblequals")  << "label"   << "="                          << QRect(4680, 960, 1215, 615)   << sans  << 18.0 << true  << "#ffffff"        << "#000000";
+    QTest::newRow("lblequals1") << "label"   << "="                          << QRect(4680, 2040, 1215, 615)  << sans  << 18.0 << true  << "#ffffff"        << "#000000";
+    QTest::newRow("txtAns2")    << "box"     << ""                           << QRect(6000, 1800, 1215, 735)  << serif << 12.0 << true  << ""               << "";
+    QTest::newRow("lblXis")     << "label"   << "X = "                       << QRect(360, 2880, 1215, 615)   << sans  << 13.5 << true  << "#ffffff"        << "#000000";
+    QTest::newRow("lblYis")     << "label"   << "Y = "                       << QRect(360, 3600, 1215, 615)   << sans  << 13.5 << true  << "#ffffff"        << "#000000";
+    QTest::newRow("cmdCalc")    << "button"  << "C&alculate"                 << QRect(3240, 2880, 3135, 1455) << sans  << 12.0 << true  << ""               << "";
+    QTest::newRow("txtRes")     << "box"     << ""                           << QRect(1680, 3600, 1215, 735)  << serif << 12.0 << true  << ""               << "";
+    QTest::newRow("txtRes2")    << "box"     << ""                           << QRect(1680, 2880, 1215, 735)  << serif << 12.0 << true  << ""               << "";
+    QTest::newRow("lblPlus")    << "label"   << "+"                          << QRect(1680, 840, 1215, 495)   << sans  << 13.5 << true  << "highlight text" << "#000000";
+    QTest::newRow("lblPlus1")   << "label"   << "+"                          << QRect(1680, 1920, 1215, 495)  << sans  << 13.5 << true  << "highlight text" << "#000000";
+    QTest::newRow("lblTovrin")  << "label"   << "\u00A9 Tarnyx 2026"         << QRect(5160, 5280, 2175, 495)  << sans  << 12.0 << true  << "#00ff00"        << "#000000";
+    QTest::newRow("Command1")   << "button"  << "E&xit"                      << QRect(3240, 4560, 3135, 495)  << sans  << 12.0 << true  << ""               << "";
+    QTest::newRow("Label3")     << "label"   << "https://tarnyx.example.org" << QRect(3720, 5760, 3615, 375)  << sans  << 9.75 << false << "#ffff00"        << "button text";
+    QTest::newRow("Label4")     << "label"   << "tarnyx@example.org"         << QRect(4080, 6000, 2895, 495)  << sans  << 9.75 << false << "#ffff00"        << "menu text";
+    QTest::newRow("Image3")     << "picture" << ""                           << QRect(120, 4800, 3075, 1515)  << ""    << 0.0  << false << ""               << "";
     // clang-format on
 }
 
@@ -190,7 +191,11 @@ void TestLayout::controls()
     } else {
         auto *picture = qobject_cast<QLabel *>(control);
         QVERIFY(picture);
-        QCOMPARE(picture->pixmap().size(), QSize(205, 101));
+        // Drawn at 205 × 101 pixels of the layout, from the sharp double-size picture on a 2×
+        // screen (run by CTest at QT_SCALE_FACTOR=2 too).
+        const bool hiDpi = m_window->devicePixelRatio() > 1.0;
+        QCOMPARE(picture->pixmap().deviceIndependentSize(), QSizeF(205, 101));
+        QCOMPARE(picture->pixmap().size(), hiDpi ? QSize(410, 202) : QSize(205, 101));
         QVERIFY(!picture->hasScaledContents());
         QCOMPARE(picture->focusPolicy(), Qt::NoFocus);
     }
@@ -239,26 +244,58 @@ void TestLayout::boxesAreAlike()
     QCOMPARE(m_window->findChild<QLineEdit *>("txtRes")->accessibleName(), QString("Y result"));
 }
 
-// Labels in system colours change with the user's colour scheme, and are drawn in them.
+void TestLayout::systemColoursFollowPalette_data()
+{
+    QTest::addColumn<QColor>("highlightText");
+    QTest::addColumn<QColor>("buttonText");
+    QTest::addColumn<QColor>("windowText");
+    QTest::addColumn<QColor>("xFore"); // lblX: highlight text on button text
+    QTest::addColumn<QColor>("xBack");
+    QTest::addColumn<QColor>("mailBack"); // Label4: yellow on menu text
+
+    const QColor white(Qt::white), black(Qt::black), navy(0, 0, 128), blue(0, 0, 200);
+    const QColor nearWhite(252, 252, 252), grey(239, 240, 241);
+    // clang-format off
+    QTest::newRow("legible scheme: followed")      << QColor(Qt::yellow) << navy      << blue      << QColor(Qt::yellow) << navy  << blue;
+    QTest::newRow("dark scheme: white on white")   << white              << nearWhite << nearWhite << white              << black << black;
+    QTest::newRow("dark scheme: grey texts")       << grey               << grey      << grey      << white              << black << black;
+    QTest::newRow("black highlight text on black") << black              << black     << black     << white              << black << black;
+    // clang-format on
+}
+
+// Labels in system colours follow the user's colour scheme and are drawn in it, unless their
+// text would be hard to read on its background: then they keep the standard scheme's colours.
 void TestLayout::systemColoursFollowPalette()
 {
+    QFETCH(QColor, highlightText);
+    QFETCH(QColor, buttonText);
+    QFETCH(QColor, windowText);
+    QFETCH(QColor, xFore);
+    QFETCH(QColor, xBack);
+    QFETCH(QColor, mailBack);
     const QPalette original = QApplication::palette();
     QPalette scheme = original;
-    scheme.setColor(QPalette::HighlightedText, QColor(255, 0, 255));
-    scheme.setColor(QPalette::ButtonText, QColor(200, 0, 0));
-    scheme.setColor(QPalette::WindowText, QColor(0, 0, 200));
+    scheme.setColor(QPalette::HighlightedText, highlightText);
+    scheme.setColor(QPalette::ButtonText, buttonText);
+    scheme.setColor(QPalette::WindowText, windowText);
     QApplication::setPalette(scheme);
+    QCoreApplication::sendPostedEvents(); // the window hears of the change through a posted event
 
     auto *lblX = m_window->findChild<QLabel *>("lblX");
     auto *label4 = m_window->findChild<QLabel *>("Label4");
-    QTRY_COMPARE(lblX->palette().color(QPalette::WindowText), QColor(255, 0, 255));
-    QCOMPARE(lblX->palette().color(QPalette::Window), QColor(200, 0, 0));
-    QCOMPARE(label4->palette().color(QPalette::Window), QColor(0, 0, 200));
+    QTRY_COMPARE(lblX->palette().color(QPalette::WindowText), xFore);
+    QCOMPARE(lblX->palette().color(QPalette::Window), xBack);
+    QCOMPARE(label4->palette().color(QPalette::Window), mailBack);
     QCOMPARE(label4->palette().color(QPalette::WindowText), QColor(Qt::yellow));
+    for (auto *label : m_window->findChildren<QLabel *>()) {
+        const double ratio = wcagContrast(label->palette().color(QPalette::WindowText),
+                                          label->palette().color(QPalette::Window));
+        QVERIFY2(label->objectName() == "Image3" || ratio >= 3.0,
+                 qPrintable(QString("%1: %2:1").arg(label->objectName()).arg(ratio)));
+    }
     const QImage image = grabWindow(m_window.get());
-    QCOMPARE(QColor(image.pixel(lblX->geometry().bottomLeft() + QPoint(2, -2))), QColor(200, 0, 0));
-    QCOMPARE(QColor(image.pixel(label4->geometry().left() + 2, m_window->height() - 2)),
-             QColor(0, 0, 200));
+    QCOMPARE(QColor(image.pixel(lblX->geometry().bottomLeft() + QPoint(2, -2))), xBack);
+    QCOMPARE(QColor(image.pixel(label4->geometry().left() + 2, m_window->height() - 2)), mailBack);
     QCOMPARE(m_window->palette().color(QPalette::Window), QColor(Qt::black));
 
     QApplication::setPalette(original);

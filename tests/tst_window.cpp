@@ -37,6 +37,8 @@ private slots:
     void calculateKeys();
     void resultBoxClickRecomputesOnlyItsResult_data();
     void resultBoxClickRecomputesOnlyItsResult();
+    void showsWholeResultFromItsStart_data();
+    void showsWholeResultFromItsStart();
     void resultBoxStaysEditable();
     void enterAndEscapeStartNothing();
     void exitKeys_data();
@@ -134,22 +136,14 @@ void TestWindow::calculates_data()
     QTest::addColumn<QString>("report");
 
     // The result boxes hold "old" before each calculation.
-    QTest::newRow("2X+3Y=8, X+Y=3") << QStringList{"2", "3", "8", "1", "1", "3"} << "2"
-                                    << "1"
-                                    << "";
-    QTest::newRow("a2 = 0 still gives X") << QStringList{"1", "1", "3", "0", "1", "1"} << "1"
-                                          << "2"
-                                          << "";
-    QTest::newRow("parallel: nothing changes") << QStringList{"1", "1", "1", "2", "2", "3"} << "old"
-                                               << "old" << noSolution;
-    QTest::newRow("all empty: nothing changes") << QStringList{"", "", "", "", "", ""} << "old"
-                                                << "old" << notUnique;
-    QTest::newRow("too large: nothing changes")
-        << QStringList{"1e999", "1", "1", "1", "2", "3"} << "old"
-        << "old" << tooLarge;
-    QTest::newRow("X overflows after Y is shown")
-        << QStringList{"1e-300", "0", "1e10", "0", "1", "1"} << "1"
-        << "old" << tooLarge;
+    // clang-format off
+    QTest::newRow("2X+3Y=8, X+Y=3")               << QStringList{"2", "3", "8", "1", "1", "3"}         << "2"   << "1"   << "";
+    QTest::newRow("a2 = 0 still gives X")         << QStringList{"1", "1", "3", "0", "1", "1"}         << "1"   << "2"   << "";
+    QTest::newRow("parallel: nothing changes")    << QStringList{"1", "1", "1", "2", "2", "3"}         << "old" << "old" << noSolution;
+    QTest::newRow("all empty: nothing changes")   << QStringList{"", "", "", "", "", ""}               << "old" << "old" << notUnique;
+    QTest::newRow("too large: nothing changes")   << QStringList{"1e999", "1", "1", "1", "2", "3"}     << "old" << "old" << tooLarge;
+    QTest::newRow("X overflows after Y is shown") << QStringList{"1e-300", "0", "1e10", "0", "1", "1"} << "1"   << "old" << tooLarge;
+    // clang-format on
 }
 
 void TestWindow::calculates()
@@ -174,8 +168,10 @@ void TestWindow::calculates()
 void TestWindow::calculateKeys_data()
 {
     QTest::addColumn<bool>("space");
-    QTest::newRow("Alt+A") << false;
+    // clang-format off
+    QTest::newRow("Alt+A")                       << false;
     QTest::newRow("space on the focused button") << true;
+    // clang-format on
 }
 
 void TestWindow::calculateKeys()
@@ -195,27 +191,84 @@ void TestWindow::calculateKeys()
 void TestWindow::resultBoxClickRecomputesOnlyItsResult_data()
 {
     QTest::addColumn<QString>("clicked");
-    QTest::addColumn<QString>("other");
+    QTest::addColumn<QStringList>("coefficients");
+    QTest::addColumn<bool>("releasedInside");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("Y box") << "txtRes"
-                           << "txtRes2"
-                           << "2";
-    QTest::newRow("X box") << "txtRes2"
-                           << "txtRes"
-                           << "1";
+    QTest::addColumn<QStringList>("reports");
+
+    // The clicked box holds "12345" before the click, the other result box "untouched".
+    // clang-format off
+    QTest::newRow("Y box")                              << "txtRes"  << QStringList{"2", "3", "8", "1", "1", "3"} << true  << "2"     << QStringList{};
+    QTest::newRow("X box")                              << "txtRes2" << QStringList{"2", "3", "8", "1", "1", "3"} << true  << "1"     << QStringList{};
+    QTest::newRow("X fails: text and caret stay")       << "txtRes2" << QStringList{"1", "1", "1", "2", "2", "3"} << true  << "12345" << QStringList{noSolution};
+    QTest::newRow("released outside the box: no click") << "txtRes"  << QStringList{"2", "3", "8", "1", "1", "3"} << false << "12345" << QStringList{};
+    // clang-format on
 }
 
+// The press still reaches the box: it takes the focus, and where no result is written the caret
+// stays where the user pressed.
 void TestWindow::resultBoxClickRecomputesOnlyItsResult()
 {
     QFETCH(QString, clicked);
-    QFETCH(QString, other);
+    QFETCH(QStringList, coefficients);
+    QFETCH(bool, releasedInside);
     QFETCH(QString, expected);
-    typeCoefficients({"2", "3", "8", "1", "1", "3"});
-    box(qPrintable(other))->setText("untouched");
+    QFETCH(QStringList, reports);
+    typeCoefficients(coefficients);
+    QLineEdit *target = box(qPrintable(clicked));
+    QLineEdit *other = box(clicked == "txtRes" ? "txtRes2" : "txtRes");
+    target->setText("12345");
+    other->setText("untouched");
+    target->repaint(); // lays the text out, so positions map to characters as the user sees them
+
+    const QPoint press(target->width() * 3 / 5, target->height() / 2);
+    const int caretAtPress = target->cursorPositionAt(press);
+    QVERIFY(caretAtPress > 0 && caretAtPress < 5);
+    QTest::mousePress(target, Qt::LeftButton, Qt::NoModifier, press);
+    QTest::mouseRelease(target, Qt::LeftButton, Qt::NoModifier,
+                        releasedInside ? press : QPoint(-10, press.y()));
+
+    QCOMPARE(target->text(), expected);
+    QCOMPARE(other->text(), QString("untouched"));
+    QCOMPARE(m_reports, reports);
+    QCOMPARE(QApplication::focusWidget(), target);
+    QCOMPARE(target->cursorPosition(), expected == "12345" ? caretAtPress : 0);
+}
+
+void TestWindow::showsWholeResultFromItsStart_data()
+{
+    QTest::addColumn<QString>("clicked");
+    QTest::addColumn<QStringList>("coefficients");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("wide"); // wider than its box
+
+    // clang-format off
+    QTest::newRow("Calculate: X of 3X = 1")          << "cmdCalc" << QStringList{"3", "0", "1", "0", "7", "1"}                 << "txtRes2" << "0.333333333333333"     << true;
+    QTest::newRow("Calculate: Y of 7Y = 1")          << "cmdCalc" << QStringList{"3", "0", "1", "0", "7", "1"}                 << "txtRes"  << "0.142857142857143"     << true;
+    QTest::newRow("Y box click: Y of 7Y = 1")        << "txtRes"  << QStringList{"3", "0", "1", "0", "7", "1"}                 << "txtRes"  << "0.142857142857143"     << true;
+    QTest::newRow("X box click: sign and exponent")  << "txtRes2" << QStringList{"1", "0", "-1234567890123456", "0", "1", "1"} << "txtRes2" << "-1.23456789012346E+15" << true;
+    QTest::newRow("Calculate: short X has no tip")   << "cmdCalc" << QStringList{"2", "3", "8", "1", "1", "3"}                 << "txtRes2" << "1"                     << false;
+    QTest::newRow("X box click: short X has no tip") << "txtRes2" << QStringList{"2", "3", "8", "1", "1", "3"}                 << "txtRes2" << "1"                     << false;
+    // clang-format on
+}
+
+// A result is shown from its first character, whether or not its box has the focus; one too wide
+// for its box can be read whole in the box's tooltip.
+void TestWindow::showsWholeResultFromItsStart()
+{
+    QFETCH(QString, clicked);
+    QFETCH(QStringList, coefficients);
+    QFETCH(QString, result);
+    QFETCH(QString, text);
+    QFETCH(bool, wide);
+    typeCoefficients(coefficients);
+    QLineEdit *shown = box(qPrintable(result));
+    shown->setText(QString(40, QLatin1Char('8'))); // a wide text first: its tip must not stay
     click(qPrintable(clicked));
-    QCOMPARE(box(qPrintable(clicked))->text(), expected);
-    QCOMPARE(box(qPrintable(other))->text(), QString("untouched"));
-    QCOMPARE(QApplication::focusWidget(), box(qPrintable(clicked)));
+    QCOMPARE(shown->text(), text);
+    QCOMPARE(shown->cursorPosition(), 0);
+    QCOMPARE(shown->toolTip(), wide ? text : QString());
 }
 
 void TestWindow::resultBoxStaysEditable()
@@ -223,8 +276,9 @@ void TestWindow::resultBoxStaysEditable()
     typeCoefficients({"2", "3", "8", "1", "1", "3"});
     click("txtRes");
     QCOMPARE(box("txtRes")->text(), QString("2"));
+    // The result is shown from its start, so the caret stands before it.
     QTest::keyClicks(box("txtRes"), "7");
-    QCOMPARE(box("txtRes")->text(), QString("27"));
+    QCOMPARE(box("txtRes")->text(), QString("72"));
     // A changed coefficient shows in Y only; X keeps what it had.
     click("cmdCalc");
     type("txtAns1", "13");
@@ -248,9 +302,11 @@ void TestWindow::enterAndEscapeStartNothing()
 void TestWindow::exitKeys_data()
 {
     QTest::addColumn<int>("way");
-    QTest::newRow("mouse click") << 0;
-    QTest::newRow("Alt+X") << 1;
+    // clang-format off
+    QTest::newRow("mouse click")                 << 0;
+    QTest::newRow("Alt+X")                       << 1;
     QTest::newRow("space on the focused button") << 2;
+    // clang-format on
 }
 
 // Exit ends the program's event loop with status 0, however it is pressed.
@@ -343,11 +399,10 @@ void TestWindow::pastesMegabyteText_data()
     QTest::addColumn<QString>("y");
     QTest::addColumn<QStringList>("reports");
     const int megabyte = 1 << 20;
-    QTest::newRow("a megabyte of blanks before the number")
-        << QString(megabyte - 1, QLatin1Char(' ')) + "3"
-        << "2" << QStringList{};
-    QTest::newRow("a megabyte of digits")
-        << QString(megabyte, QLatin1Char('9')) << "old" << QStringList{tooLarge};
+    // clang-format off
+    QTest::newRow("a megabyte of blanks before the number") << QString(megabyte - 1, QLatin1Char(' ')) + "3" << "2"   << QStringList{};
+    QTest::newRow("a megabyte of digits")                   << QString(megabyte, QLatin1Char('9'))           << "old" << QStringList{tooLarge};
+    // clang-format on
 }
 
 // A huge paste is taken whole, read, and either calculated or reported; the text stays.

@@ -1,5 +1,6 @@
 // Renders the program's pictures: the window and file icon (80 × 80, 256 colours, as .ico and
-// .png), a larger icon for the desktop's icon theme, and the 205 × 101 JPEG banner.
+// .png), larger window icons and the desktop icon theme's sizes, and the 205 × 101 JPEG banner
+// with a double-size copy for high-DPI screens.
 // Usage: makeart <output folder>
 #include <QDir>
 #include <QFile>
@@ -37,11 +38,13 @@ QImage renderIcon(int size)
     return image;
 }
 
-QImage renderBanner()
+// The banner drawn at scale times its 205 × 101 size.
+QImage renderBanner(int scale)
 {
-    QImage image(205, 101, QImage::Format_RGB32);
+    QImage image(205 * scale, 101 * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
     QPainter painter(&image);
+    painter.scale(scale, scale);
     painter.setRenderHint(QPainter::TextAntialiasing);
     QFont title(QStringLiteral("Liberation Sans"));
     title.setBold(true);
@@ -137,8 +140,10 @@ int main(int argc, char *argv[])
         renderIcon(80).convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
     bool ok = write(out.filePath("tarnyx.ico"), icoFile(icon));
     ok = icon.save(out.filePath("tarnyx.png")) && ok;
-    ok = renderIcon(128).save(out.filePath("tarnyx-128.png")) && ok;
-    ok = renderBanner().save(out.filePath("banner.jpg"), "JPEG", 92) && ok;
+    for (int size : {16, 32, 48, 64, 128, 160, 256})
+        ok = renderIcon(size).save(out.filePath(QString("tarnyx-%1.png").arg(size))) && ok;
+    ok = renderBanner(1).save(out.filePath("banner.jpg"), "JPEG", 92) && ok;
+    ok = renderBanner(2).save(out.filePath("banner@2x.jpg"), "JPEG", 92) && ok;
     if (!ok)
         std::fprintf(stderr, "makeart: could not write the pictures\n");
     return ok ? 0 : 1;

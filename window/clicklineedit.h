@@ -10,6 +10,9 @@ class ClickLineEdit : public QLineEdit
 public:
     using QLineEdit::QLineEdit;
 
+    // Whether the whole text fits in the box, without scrolling.
+    bool textFits() const;
+
 signals:
     void clicked();
 

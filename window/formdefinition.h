@@ -29,8 +29,9 @@ struct Control
     std::optional<Font> font;                // none: the control shows no text
     std::optional<std::uint32_t> foreColour; // none: the control kind's standard colour
     std::optional<std::uint32_t> backColour;
-    const char *accessibleName;    // nullptr: the caption serves
-    const char *picture = nullptr; // a picture control's image, a Qt resource path
+    const char *accessibleName;      // nullptr: the caption serves
+    const char *picture = nullptr;   // a picture control's image, a Qt resource path
+    const char *picture2x = nullptr; // the same image at twice the size, for high-DPI screens
 };
 
 struct Window
@@ -39,7 +40,7 @@ struct Window
     const char *caption;
     int clientWidth, clientHeight;
     std::uint32_t backColour;
-    const char *icon; // a Qt resource path
+    std::array<const char *, 3> icons; // Qt resource paths: the 80 × 80 icon, then larger ones
 };
 
 inline constexpr int twipsPerPixel = 15;
@@ -52,8 +53,13 @@ inline constexpr std::uint32_t menuText = 0x80000007;
 inline constexpr std::uint32_t highlightText = 0x8000000E;
 inline constexpr std::uint32_t buttonText = 0x80000012;
 
-inline constexpr Window window = {"frmTarnyxEquations", "TARNYX EQUATIONS", 7560, 6390, black,
-                                  ":/tarnyx/tarnyx.png"};
+inline constexpr Window window = {
+    "frmTarnyxEquations",
+    "TARNYX EQUATIONS",
+    7560,
+    6390,
+    black,
+    {":/tarnyx/tarnyx.png", ":/tarnyx/tarnyx-160.png", ":/tarnyx/tarnyx-256.png"}};
 
 inline constexpr Font sans12 = {"MS Sans Serif", 12, true, false};
 inline constexpr Font sans13 = {"MS Sans Serif", 13.5, true, false};
@@ -93,7 +99,7 @@ inline constexpr std::array<Control, 24> controls = {{
     {"Command1",     Kind::Button,  20, "E&xit",       3240, 4560, 3135,  495, sans12,     {},            {},         "Exit"},
     {"Label3",       Kind::Label,   21, webAddress,    3720, 5760, 3615,  375, sansSmallUnderlined, yellow, buttonText, nullptr},
     {"Label4",       Kind::Label,   22, mailAddress,   4080, 6000, 2895,  495, sansSmall,  yellow,        menuText,   nullptr},
-    {"Image3",       Kind::Picture, -1, "",             120, 4800, 3075, 1515, {},         {},            {},         "Tarnyx Equations banner", ":/tarnyx/banner.jpg"},
+    {"Image3",       Kind::Picture, -1, "",             120, 4800, 3075, 1515, {},         {},            {},         "Tarnyx Equations banner", ":/tarnyx/banner.jpg", ":/tarnyx/banner@2x.jpg"},
 }};
 // clang-format on
 

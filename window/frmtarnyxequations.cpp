@@ -15,6 +15,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <array>
@@ -95,7 +96,10 @@ frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
     setWindowTitle(QString::fromLatin1(form::window.caption));
     setFixedSize(form::window.clientWidth / form::twipsPerPixel,
                  form::window.clientHeight / form::twipsPerPixel);
-    setWindowIcon(QIcon(QString::fromLatin1(form::window.icon)));
+    QIcon icon;
+    for (const char *file : form::window.icons)
+        icon.addFile(QString::fromLatin1(file));
+    setWindowIcon(icon);
     setAutoFillBackground(true);
 
     buildControls();
@@ -107,12 +111,15 @@ frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
     QMetaObject::invokeMethod(this, &frmTarnyxEquations::loadPictures, Qt::QueuedConnection);
 }
 
+// A picture is drawn from its double-size file on a screen of more than one device pixel per
+// pixel; the file's "@2x" name tells Qt to draw it at the picture's own size.
 void frmTarnyxEquations::loadPictures()
 {
+    const bool hiDpi = devicePixelRatioF() > 1.0;
     for (const form::Control &def : form::controls) {
         if (def.kind == form::Kind::Picture)
             findChild<QLabel *>(QLatin1String(def.name))
-                ->setPixmap(QPixmap(QString::fromLatin1(def.picture)));
+                ->setPixmap(QPixmap(QString::fromLatin1(hiDpi ? def.picture2x : def.picture)));
     }
 }
 
@@ -160,29 +167,36 @@ void frmTarnyxEquations::buildControls()
     m_txt2X = box("txt2X");
     m_txt2Y = box("txt2Y");
     m_txtAns2 = box("txtAns2");
-    m_txtRes = box("txtRes");
-    m_txtRes2 = box("txtRes2");
+    m_txtRes = findChild<ClickLineEdit *>(QStringLiteral("txtRes"));
+    m_txtRes2 = findChild<ClickLineEdit *>(QStringLiteral("txtRes2"));
     m_cmdCalc = findChild<QPushButton *>(QStringLiteral("cmdCalc"));
     m_Command1 = findChild<QPushButton *>(QStringLiteral("Command1"));
 }
 
 // Sets the window's and the labels' colours. System colours are taken from the application's
-// palette, so this runs again whenever that palette changes.
+// palette, so this runs again whenever that palette changes. A scheme can make a label's text
+// the colour of its own background (white on white in many dark schemes); such a label takes
+// the standard scheme's colours instead.
 void frmTarnyxEquations::applyColours()
 {
+    constexpr double minimumContrast = 3.0;
     const QPalette system = QApplication::palette();
     QPalette own = palette();
     own.setColor(QPalette::Window, resolveColour(form::window.backColour, system));
     setPalette(own);
     for (const form::Control &def : form::controls) {
-        if (!def.foreColour && !def.backColour)
+        if (!def.foreColour || !def.backColour)
             continue;
+        QColor fore = resolveColour(*def.foreColour, system);
+        QColor back = resolveColour(*def.backColour, system);
+        if (contrastRatio(fore, back) < minimumContrast) {
+            fore = standardColour(*def.foreColour);
+            back = standardColour(*def.backColour);
+        }
         auto *control = findChild<QWidget *>(QLatin1String(def.name));
         QPalette colours = control->palette();
-        if (def.foreColour)
-            colours.setColor(QPalette::WindowText, resolveColour(*def.foreColour, system));
-        if (def.backColour)
-            colours.setColor(QPalette::Window, resolveColour(*def.backColour, system));
+        colours.setColor(QPalette::WindowText, fore);
+        colours.setColor(QPalette::Window, back);
         control->setPalette(colours);
     }
 }
@@ -202,10 +216,31 @@ void frmTarnyxEquations::connectHandlers()
             [this] { dispatch(&frmTarnyxEquations::cmdCalc_Click); });
     connect(m_Command1, &QPushButton::clicked, this,
             [this] { dispatch(&frmTarnyxEquations::Command1_Click); });
-    connect(static_cast<ClickLineEdit *>(m_txtRes), &ClickLineEdit::clicked, this,
+    connect(m_txtRes, &ClickLineEdit::clicked, this,
             [this] { dispatch(&frmTarnyxEquations::solveY); });
-    connect(static_cast<ClickLineEdit *>(m_txtRes2), &ClickLineEdit::clicked, this,
+    connect(m_txtRes2, &ClickLineEdit::clicked, this,
             [this] { dispatch(&frmTarnyxEquations::solveX); });
+    // A result box too narrow for its text shows the whole text as its tooltip, always as
+    // plain text: a typed "<b>" is shown, not obeyed.
+    for (ClickLineEdit *box : {m_txtRes, m_txtRes2}) {
+        connect(box, &QLineEdit::textChanged, box, [box](const QString &text) {
+            QString tip;
+            if (!box->textFits())
+                tip = Qt::mightBeRichText(text)
+                          ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap)
+                          : text;
+            box->setToolTip(tip);
+        });
+    }
+}
+
+// Writes a result and shows it from its first character, as a classic text box does when its
+// text is set; QLineEdit would leave the cursor at the end and scroll the sign and first
+// digits out of a narrow box.
+void frmTarnyxEquations::showResult(ClickLineEdit *box, const std::string &text)
+{
+    box->setText(QString::fromStdString(text));
+    box->setCursorPosition(0);
 }
 
 void frmTarnyxEquations::dispatch(void (frmTarnyxEquations::*handler)()) noexcept
@@ -246,11 +281,11 @@ std::array<std::string, 6> frmTarnyxEquations::coefficientTexts() const
 void frmTarnyxEquations::solveY()
 {
     const auto texts = coefficientTexts();
-    m_txtRes->setText(QString::fromStdString(solver::solveY(viewOf(texts))));
+    showResult(m_txtRes, solver::solveY(viewOf(texts)));
 }
 
 void frmTarnyxEquations::solveX()
 {
     const auto texts = coefficientTexts();
-    m_txtRes2->setText(QString::fromStdString(solver::solveX(viewOf(texts))));
+    showResult(m_txtRes2, solver::solveX(viewOf(texts)));
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+class ClickLineEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -35,6 +36,7 @@ private:
     void loadPictures();
     void applyColours();
     void connectHandlers();
+    void showResult(ClickLineEdit *box, const std::string &text);
 
     void cmdCalc_Click();
     void Command1_Click();
@@ -52,8 +54,8 @@ private:
     QLineEdit *m_txt2X = nullptr;
     QLineEdit *m_txt2Y = nullptr;
     QLineEdit *m_txtAns2 = nullptr;
-    QLineEdit *m_txtRes = nullptr;
-    QLineEdit *m_txtRes2 = nullptr;
+    ClickLineEdit *m_txtRes = nullptr;
+    ClickLineEdit *m_txtRes2 = nullptr;
     QPushButton *m_cmdCalc = nullptr;
     QPushButton *m_Command1 = nullptr;
     ErrorReporter m_reporter = &frmTarnyxEquations::showErrorBox;
