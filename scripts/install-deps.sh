@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages needed to build, run, test and benchmark the program.
 # Only packages that are missing are installed. Works as root, or through sudo otherwise.
+# Usage: scripts/install-deps.sh [windows]   (windows: also the cross-build and wine test tools)
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,8 @@ packages=(
     cmake ninja-build g++ pkg-config
     # Qt 6 Widgets and Qt Test, the offscreen/xcb platform plugins and the JPEG reader
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6test6 libgl-dev
+    # Qt's Wayland platform plugin, and a headless compositor to check the program on it
+    qt6-wayland weston
     # fonts metric-compatible with the window's classic fonts
     fonts-liberation2 fontconfig
     # fuzzing and sanitizers (clang with its runtimes)
@@ -21,6 +24,14 @@ packages=(
     # formatting check
     clang-format
 )
+if [ "${1:-}" = windows ]; then
+    packages+=(
+        # cross compilers (posix threads, as Qt 6 needs) and Debian's Qt source tools
+        g++-mingw-w64-x86-64-posix dpkg-dev
+        # running the Windows programs, reading their resources, driving the window
+        wine wine64 icoutils python3-pefile xdotool xclip
+    )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

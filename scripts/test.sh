@@ -24,6 +24,9 @@ ctest --preset sanitize
 step "Debian package"
 bash scripts/check-package.sh build/ci
 
+step "native Wayland (headless weston)"
+bash scripts/check-wayland.sh build/ci/app/tarnyx
+
 step "fuzzing (bounded)"
 bash scripts/fuzz.sh "${TARNYX_FUZZ_SECONDS:-60}"
 
