@@ -6,7 +6,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tarnyx"));
-    QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QApplication::setApplicationVersion(QStringLiteral(TARNYX_VERSION));
     QApplication::setOrganizationName(QStringLiteral("."));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Tarnyx"));
     frmTarnyxEquations window;

@@ -7,8 +7,8 @@ set -euo pipefail
 packages=(
     # build
     cmake ninja-build g++ pkg-config
-    # Qt 6 Widgets and Qt Test, the offscreen/xcb platform plugins and the JPEG reader
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6test6 libgl-dev
+    # Qt 6 Widgets and Qt Test (libqt6gui6 brings the xcb and offscreen plugins and the JPEG reader)
+    qt6-base-dev qt6-base-dev-tools libqt6test6 libgl-dev
     # Qt's Wayland platform plugin, and a headless compositor to check the program on it
     qt6-wayland weston
     # fonts metric-compatible with the window's classic fonts
@@ -17,8 +17,8 @@ packages=(
     clang libclang-rt-14-dev
     # Windows resource compiler, to check the version record builds
     binutils-mingw-w64-x86-64
-    # desktop files, packaging
-    desktop-file-utils appstream dpkg-dev file
+    # desktop files, packaging and its checks
+    desktop-file-utils appstream dpkg-dev file lintian devscripts man-db groff-base
     # benchmark: a private X server and the xcb client library
     xvfb xauth libxcb1-dev
     # formatting check
