@@ -20,7 +20,12 @@ function(tarnyx_compile_options target)
         -ffp-contract=off
         $<$<BOOL:${TARNYX_WERROR}>:-Werror>
         $<$<CONFIG:Release>:${TARNYX_HARDENING_FLAGS}>)
-    if(NOT WIN32)
+    if(WIN32)
+        # Self-contained programs: libstdc++, libgcc, winpthread and MinGW's libssp (the stack
+        # protector and fortified calls) are linked in statically.
+        target_link_options(${target} PRIVATE -static
+            $<$<CONFIG:Release>:-fstack-protector-strong>)
+    else()
         target_link_options(${target} PRIVATE $<$<CONFIG:Release>:LINKER:-z,relro,-z,now>)
     endif()
     if(TARNYX_SANITIZE)

@@ -4,18 +4,11 @@
 # Usage: scripts/check-wayland.sh <tarnyx program>
 set -euo pipefail
 program=$(realpath "$1")
+source "$(dirname "$0")/processes.sh"
 
 runtime=$(mktemp -d) # a private XDG_RUNTIME_DIR
 chmod 0700 "$runtime"
-pids=()
-finish() {
-    for pid in "${pids[@]}"; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
-    rm -rf "$runtime"
-}
-trap finish EXIT
+trap 'end_tracked; rm -rf "$runtime"' EXIT
 fail() {
     echo "wayland: $*" >&2
     tail -n 20 "$runtime/weston.log" "$runtime/protocol.log" >&2 || true
@@ -25,7 +18,7 @@ fail() {
 export XDG_RUNTIME_DIR=$runtime
 weston --backend=headless-backend.so --use-pixman --socket=tarnyx-check --idle-time=0 \
     >"$runtime/weston.log" 2>&1 &
-pids+=("$!")
+track "$!"
 for _ in $(seq 100); do
     [ -S "$runtime/tarnyx-check" ] && break
     sleep 0.1
@@ -35,7 +28,7 @@ done
 WAYLAND_DISPLAY=tarnyx-check QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
     "$program" >/dev/null 2>"$runtime/protocol.log" &
 app=$!
-pids+=("$app")
+track "$app"
 sleep 2
 kill -0 "$app" 2>/dev/null || fail "the program ended early"
 grep -q 'set_app_id("org.example.Tarnyx")' "$runtime/protocol.log" ||

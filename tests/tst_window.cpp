@@ -436,7 +436,9 @@ void TestWindow::survivesManyCalculations()
     }
     QCOMPARE(m_reports.size(), 5000);
     QCOMPARE(m_reports.last(), noSolution);
-    QCOMPARE(m_window->findChildren<QObject *>().size(), objectsBefore);
+    // A style may animate the last press (Windows' Vista style parents a transition to the
+    // button); such an animation deletes itself when it ends, so the count must come back.
+    QTRY_COMPARE(m_window->findChildren<QObject *>().size(), objectsBefore);
     type("txt1Y", "3");
     box("txtRes")->clear();
     QTest::keyClick(m_window.get(), Qt::Key_A, Qt::AltModifier);

@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Cross-builds the Windows program, one self-contained build/windows/tarnyx.exe, and the test
+# programs with MinGW-w64, against a static Qt built once from Debian's own Qt source.
+# TARNYX_QT_WINDOWS names the folder of that Qt (default: in ~/.cache); it is built there when
+# it is missing, which takes about half an hour on two cores.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$PWD
+
+bash scripts/install-deps.sh windows
+
+# The Windows Qt has the version of the build machine's Qt, whose moc and rcc it uses.
+qt_source_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+qt_version=${qt_source_version%%+*}
+
+# Static and lean: Core, Gui, Widgets and Test; the windows and offscreen platform plugins; the
+# bundled image, font and regular-expression libraries; no OpenGL. Qt 6.4's windows plugin
+# wants the DirectWrite 3 font database, which Gui builds only with Direct2D, so both are off.
+qt_options=(
+    -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DFEATURE_static_runtime=ON
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+    -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF
+    -DFEATURE_dbus=OFF -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_xml=OFF
+    -DFEATURE_concurrent=OFF -DFEATURE_printsupport=OFF -DFEATURE_tabletevent=OFF
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
+    -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF
+)
+# The cache folder is named for these options and the toolchain, so a change builds afresh.
+key=$({ printf '%s\n' "${qt_options[@]}"; cat cmake/mingw-w64-x86_64.cmake; } | sha256sum | cut -c1-8)
+qt=${TARNYX_QT_WINDOWS:-${XDG_CACHE_HOME:-$HOME/.cache}/tarnyx/qt-$qt_version-mingw-w64-static-$key}
+echo "build-windows: static Qt for Windows in $qt"
+
+fetch_qt_source() {
+    local work=$1
+    # apt-get source needs deb-src entries. They are made from this machine's own deb entries in
+    # a private apt configuration, so the machine's apt setup and package lists stay untouched.
+    echo "build-windows: fetching qt6-base $qt_source_version source (temporary deb-src entries)"
+    rm -rf "$work/apt"
+    mkdir -p "$work/apt/parts" "$work/apt/lists/partial" "$work/apt/cache/archives/partial"
+    if [ -f /etc/apt/sources.list ]; then
+        sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >"$work/apt/sources.list"
+    fi
+    for f in /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
+        [ -f "$f" ] || continue
+        sed -e 's/^deb /deb-src /' -e 's/^Types:.*/Types: deb-src/' "$f" \
+            >"$work/apt/parts/$(basename "$f")"
+    done
+    local apt=(apt-get -q -o APT::Sandbox::User=root
+        -o Dir::Etc::SourceList="$work/apt/sources.list"
+        -o Dir::Etc::SourceParts="$work/apt/parts" -o Dir::State::Lists="$work/apt/lists"
+        -o Dir::Cache="$work/apt/cache")
+    "${apt[@]}" update >/dev/null
+    (cd "$work" && "${apt[@]}" source "qt6-base=$qt_source_version" >/dev/null 2>&1)
+    rm -rf "$work/apt"
+}
+
+build_qt() {
+    # The work folder stays when the build fails, so a second run goes on where it stopped.
+    local work=$qt.work src
+    mkdir -p "$work"
+    src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
+    if [ -z "$src" ]; then
+        fetch_qt_source "$work"
+        src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
+    fi
+    [ -n "$src" ] || { echo "build-windows: could not fetch the Qt source" >&2; return 1; }
+
+    echo "build-windows: configuring and building Qt (log: $work/qt-build.log)"
+    cmake -S "$src" -B "$work/build" -G Ninja "${qt_options[@]}" \
+        -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" -DCMAKE_INSTALL_PREFIX="$qt" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        >"$work/qt-build.log" 2>&1 &&
+        cmake --build "$work/build" >>"$work/qt-build.log" 2>&1 &&
+        cmake --install "$work/build" >>"$work/qt-build.log" 2>&1 ||
+        { tail -60 "$work/qt-build.log" >&2; echo "build-windows: Qt build failed" >&2; return 1; }
+    touch "$qt/.complete"
+    rm -rf "$work"
+}
+
+[ -f "$qt/.complete" ] || build_qt
+
+# CTest runs the cross-built tests through wine (scripts/wine-run.sh, from test-windows.sh).
+cmake -S . -B build/windows -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr \
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DTARNYX_WERROR=ON \
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$repo/scripts/wine-run.sh"
+cmake --build build/windows
+echo "build-windows: $(du -b build/windows/tarnyx.exe | cut -f1) bytes in build/windows/tarnyx.exe"

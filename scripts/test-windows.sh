@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# Tests the Windows build (scripts/build-windows.sh) under wine, in a throwaway wine prefix and
+# on a private Xvfb: the test programs through CTest (offscreen), the icon and version record
+# that tarnyx.exe carries, and the real window: a window titled "TARNYX EQUATIONS", a system
+# typed in and solved with Alt+A, the results read back through the clipboard, Alt+X to end.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/processes.sh
+exe=$PWD/build/windows/tarnyx.exe
+[ -f "$exe" ] || { echo "test-windows: no $exe; run scripts/build-windows.sh" >&2; exit 1; }
+
+scratch=$(mktemp -d)
+export WINEPREFIX=$scratch/wine WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# wineserver -k ends every wine process of this prefix.
+trap 'wineserver -k 2>/dev/null || true; end_tracked; rm -rf "$scratch"' EXIT
+fail() {
+    echo "test-windows: $*" >&2
+    exit 1
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+track "$!"
+for _ in $(seq 100); do
+    [ -s "$scratch/display" ] && break
+    sleep 0.1
+done
+export DISPLAY=:$(cat "$scratch/display")
+wineboot --init >/dev/null 2>&1
+
+echo "== test programs under wine"
+# Offscreen Qt on Windows reads its fonts from one folder: the Liberation fonts that the Linux
+# build substitutes for the window's classic faces.
+QT_QPA_FONTDIR=$(winepath -w /usr/share/fonts/truetype/liberation2 2>/dev/null) \
+    ctest --test-dir build/windows --output-on-failure
+
+echo "== icon and version record"
+# Debian's own Python, which has python3-pefile (not a python3 earlier on the PATH).
+/usr/bin/python3 - "$exe" <<'PY'
+import sys
+import pefile
+
+pe = pefile.PE(sys.argv[1])
+expected = {
+    "CompanyName": ".", "ProductName": "Tarnyx", "FileVersion": "1.00",
+    "ProductVersion": "1.00", "InternalName": "Tarnyx", "OriginalFilename": "Tarnyx.exe",
+}
+strings, translations = {}, []
+for info in pe.FileInfo[0]:
+    if info.Key == b"StringFileInfo":
+        for table in info.StringTable:
+            print(f"  string table {table.LangID.decode()}")
+            strings.update({k.decode(): v.decode() for k, v in table.entries.items()})
+    elif info.Key == b"VarFileInfo":
+        for var in info.Var:
+            # pefile gives each translation as text: "0x0409 0x04b0"
+            for text in var.entry.values():
+                language, codepage = (int(word, 16) for word in text.split())
+                translations.append(f"{language:04X}{codepage:04X}")
+for key, value in strings.items():
+    print(f"  {key} = {value!r}")
+fixed = pe.VS_FIXEDFILEINFO[0]
+versions = {
+    "file": (fixed.FileVersionMS >> 16, fixed.FileVersionMS & 0xFFFF,
+             fixed.FileVersionLS >> 16, fixed.FileVersionLS & 0xFFFF),
+    "product": (fixed.ProductVersionMS >> 16, fixed.ProductVersionMS & 0xFFFF,
+                fixed.ProductVersionLS >> 16, fixed.ProductVersionLS & 0xFFFF),
+}
+print(f"  fixed file version {versions['file']}, product version {versions['product']}")
+print(f"  translation {translations}")
+problems = [f"{k} is {strings.get(k)!r}, not {v!r}" for k, v in expected.items()
+            if strings.get(k) != v]
+problems += [f"fixed {k} version is {v}" for k, v in versions.items() if v != (1, 0, 0, 0)]
+if translations != ["040904B0"]:
+    problems.append(f"translation is {translations}")
+sys.exit("\n".join(problems) if problems else 0)
+PY
+wrestool -x --type=14 --name=1 "$exe" >"$scratch/group1.ico" || fail "no icon group 1"
+icons=$(icotool -l "$scratch/group1.ico")
+echo "  icon group 1: $icons"
+[ "$(echo "$icons" | wc -l)" -eq 1 ] && echo "$icons" | grep -q -- '--width=80 --height=80' ||
+    fail "icon group 1 is not one 80x80 image"
+
+echo "== the window under wine"
+QT_QPA_PLATFORM=windows wine "$exe" &
+app=$!
+track "$app"
+window=$(timeout 60 xdotool search --sync --name '^TARNYX EQUATIONS$' | head -1) ||
+    fail "no window titled TARNYX EQUATIONS appeared"
+echo "  window $window: $(xdotool getwindowname "$window")"
+xdotool windowfocus --sync "$window"
+sleep 1
+for key in 2 Tab 3 Tab 8 Tab 1 Tab 1 Tab 3 alt+a; do
+    xdotool key --delay 50 "$key"
+done
+# Each result is read back by clicking its box (which computes that result again), selecting
+# its text and copying it; wine hands the clipboard to X, where xclip reads it.
+copied=""
+read_box() { # x y: the box's centre in the window, in pixels; sets copied
+    xdotool mousemove --window "$window" "$1" "$2" click 1
+    sleep 0.3
+    xdotool key ctrl+a ctrl+c
+    local text=""
+    for _ in $(seq 20); do
+        sleep 0.25
+        text=$(xclip -o -selection clipboard 2>/dev/null || true)
+        [ -n "$text" ] && [ "$text" != "$copied" ] && break
+    done
+    copied=$text
+}
+read_box 152 264
+y=$copied
+read_box 152 216
+x=$copied
+import -window root "$PWD/build/windows/window.png" 2>/dev/null || true
+echo "  Y = '$y', X = '$x'"
+[ "$y" = 2 ] && [ "$x" = 1 ] || fail "expected Y = 2 and X = 1"
+xdotool key alt+x
+status=0
+timeout 30 tail --pid="$app" -f /dev/null || fail "the program did not end on Alt+X"
+wait "$app" || status=$?
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "  Alt+X: exit status 0"
+echo "test-windows: ok"
