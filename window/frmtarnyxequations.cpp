@@ -96,25 +96,29 @@ frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
     setWindowTitle(QString::fromLatin1(form::window.caption));
     setFixedSize(form::window.clientWidth / form::twipsPerPixel,
                  form::window.clientHeight / form::twipsPerPixel);
-    QIcon icon;
-    for (const char *file : form::window.icons)
-        icon.addFile(QString::fromLatin1(file));
-    setWindowIcon(icon);
+    setWindowIcon(QIcon(QString::fromLatin1(form::window.icons.front())));
     setAutoFillBackground(true);
 
     buildControls();
     applyColours();
     connectHandlers();
     m_txt1X->setFocus();
-    // Decoding the banner loads the JPEG reader, which the window does not need to appear. The
-    // queued call runs as soon as the event loop starts, before the window is first painted.
+    // Decoding the banner loads the JPEG reader, and the larger icons cost time and memory when
+    // the window is mapped; the window needs neither to appear. The queued call runs as soon as
+    // the event loop starts, before the window is first painted.
     QMetaObject::invokeMethod(this, &frmTarnyxEquations::loadPictures, Qt::QueuedConnection);
 }
 
-// A picture is drawn from its double-size file on a screen of more than one device pixel per
-// pixel; the file's "@2x" name tells Qt to draw it at the picture's own size.
+// The window icon gets its larger sizes. A picture is drawn from its double-size file on a
+// screen of more than one device pixel per pixel; the file's "@2x" name tells Qt to draw it at
+// the picture's own size.
 void frmTarnyxEquations::loadPictures()
 {
+    QIcon icon;
+    for (const char *file : form::window.icons)
+        icon.addFile(QString::fromLatin1(file));
+    setWindowIcon(icon);
+
     const bool hiDpi = devicePixelRatioF() > 1.0;
     for (const form::Control &def : form::controls) {
         if (def.kind == form::Kind::Picture)
