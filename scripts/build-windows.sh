@@ -27,7 +27,8 @@ qt_options=(
 )
 # The cache folder is named for these options and the toolchain, so a change builds afresh.
 key=$({ printf '%s\n' "${qt_options[@]}"; cat cmake/mingw-w64-x86_64.cmake; } | sha256sum | cut -c1-8)
-qt=${TARNYX_QT_WINDOWS:-${XDG_CACHE_HOME:-$HOME/.cache}/tarnyx/qt-$qt_version-mingw-w64-static-$key}
+cache=${XDG_CACHE_HOME:-${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}/.cache}
+qt=${TARNYX_QT_WINDOWS:-$cache/tarnyx/qt-$qt_version-mingw-w64-static-$key}
 echo "build-windows: static Qt for Windows in $qt"
 
 fetch_qt_source() {
