@@ -26,8 +26,8 @@ packages=(
 )
 if [ "${1:-}" = windows ]; then
     packages+=(
-        # cross compilers (posix threads, as Qt 6 needs) and Debian's Qt source tools
-        g++-mingw-w64-x86-64-posix dpkg-dev
+        # cross compilers (posix threads, as Qt 6 needs); dpkg-dev above unpacks the Qt source
+        g++-mingw-w64-x86-64-posix
         # running the Windows programs, reading their resources, driving the window
         wine wine64 icoutils python3-pefile xdotool xclip
     )

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs every check: the test suite in a Release build with
-# warnings as errors and again under AddressSanitizer and UBSan, and the formatting check.
+# Installs what is missing, builds and runs every check: formatting, the test suite in a Release
+# build with warnings as errors and again under AddressSanitizer and UBSan, the Debian package,
+# the program on Wayland, bounded fuzzing and a quick start-up benchmark.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
