@@ -1,47 +1,83 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, run, test and benchmark the program.
-# Only packages that are missing are installed. Works as root, or through sudo otherwise.
-# Usage: scripts/install-deps.sh [windows]   (windows: also the cross-build and wine test tools)
+# Installs the Debian 12 packages that one or more roles need; only missing ones are installed.
+# Works as root, or through sudo otherwise.
+# Usage: scripts/install-deps.sh [--list] [role ...]
+#   run      build and start the program
+#   test     everything the test command needs (the default)
+#   windows  the Windows cross-build and its tests under wine
+#   arm64    the arm64 cross-build of the whole program, tested under qemu-user
+#   cross    the i386 and arm64 builds of the number engine for the golden checks
+# Roles add up, and each includes run. --list prints the packages instead of installing them.
+# The cross roles are never part of the default: on Debian 12, installing a cross-compiler
+# removes gcc-multilib.
 set -euo pipefail
+
+list=false
+roles=()
+for arg in "$@"; do
+    case $arg in
+    --list) list=true ;;
+    run | test | windows | arm64 | cross) roles+=("$arg") ;;
+    *)
+        echo "install-deps: unknown role '$arg' (run, test, windows, arm64, cross)" >&2
+        exit 2
+        ;;
+    esac
+done
+[ ${#roles[@]} -gt 0 ] || roles=(test)
 
 packages=(
     # build
-    cmake ninja-build g++ pkg-config
-    # Qt 6 Widgets and Qt Test (libqt6gui6 brings the xcb and offscreen plugins and the JPEG reader)
-    qt6-base-dev qt6-base-dev-tools libqt6test6 libgl-dev
-    # Qt's Wayland platform plugin, and a headless compositor to check the program on it
-    qt6-wayland weston
+    cmake ninja-build g++
+    # Qt 6 Widgets (libqt6gui6 brings the xcb and offscreen plugins and the JPEG reader)
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    # Qt's Wayland platform plugin, so the program runs natively on a Wayland desktop
+    qt6-wayland
     # fonts metric-compatible with the window's classic fonts
     fonts-liberation2 fontconfig
-    # fuzzing and sanitizers (clang with its runtimes)
-    clang libclang-rt-14-dev
-    # Windows resource compiler, to check the version record builds
-    binutils-mingw-w64-x86-64
-    # desktop files, packaging and its checks
-    desktop-file-utils appstream dpkg-dev file lintian devscripts man-db groff-base
-    # benchmark: a private X server and the xcb client library
-    xvfb xauth libxcb1-dev
-    # formatting check
-    clang-format
+    # the correctly rounded decimal reader, header-only
+    libfast-float-dev
 )
-if [ "${1:-}" = windows ]; then
-    packages+=(
-        # cross compilers (posix threads, as Qt 6 needs); dpkg-dev above unpacks the Qt source
-        g++-mingw-w64-x86-64-posix
-        # running the Windows programs, reading their resources, driving the window
-        wine wine64 icoutils python3-pefile xdotool xclip
-    )
-fi
-
-missing=()
-for p in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$p")
-    fi
+foreign_arch=""
+for role in "${roles[@]}"; do
+    case $role in
+    test)
+        packages+=(
+            # Qt Test, and a headless compositor to check the program on Wayland
+            libqt6test6 weston
+            # fuzzing and sanitizers (clang with its runtimes)
+            clang libclang-rt-14-dev
+            # Windows resource compiler, to check the version record builds
+            binutils-mingw-w64-x86-64
+            # desktop files, packaging and its checks
+            desktop-file-utils appstream dpkg-dev file lintian devscripts man-db groff-base
+            # benchmark: a private X server and the xcb client library
+            pkg-config xvfb xauth libxcb1-dev
+            # formatting check
+            clang-format
+        )
+        ;;
+    windows)
+        packages+=(
+            # cross compilers (posix threads, as Qt 6 needs); dpkg-dev unpacks the Qt source
+            g++-mingw-w64-x86-64-posix dpkg-dev
+            # running the Windows programs, reading their resources, driving the window
+            wine wine64 icoutils python3-pefile xdotool xclip xvfb xauth
+        )
+        ;;
+    arm64)
+        foreign_arch=arm64
+        packages+=(g++-aarch64-linux-gnu qemu-user
+            qt6-base-dev:arm64 libqt6test6:arm64 libgl-dev:arm64 fontconfig)
+        ;;
+    cross)
+        packages+=(g++-i686-linux-gnu g++-aarch64-linux-gnu qemu-user)
+        ;;
+    esac
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-    echo "install-deps: all packages present"
+if $list; then
+    printf '%s\n' "${packages[@]}" | sort -u
     exit 0
 fi
 
@@ -50,11 +86,35 @@ if [ "$(id -u)" -eq 0 ]; then
 elif command -v sudo >/dev/null 2>&1; then
     as_root=(sudo)
 else
+    as_root=(false)
+fi
+
+# A foreign architecture is added only when a role asks for it.
+updated=false
+if [ -n "$foreign_arch" ] && ! dpkg --print-foreign-architectures | grep -qx "$foreign_arch"; then
+    echo "install-deps: adding the $foreign_arch architecture"
+    "${as_root[@]}" dpkg --add-architecture "$foreign_arch"
+    "${as_root[@]}" apt-get update -q
+    updated=true
+fi
+
+missing=()
+for p in $(printf '%s\n' "${packages[@]}" | sort -u); do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+    echo "install-deps: all packages present (${roles[*]})"
+    exit 0
+fi
+if [ "${as_root[0]:-}" = false ]; then
     echo "install-deps: need root or sudo to install: ${missing[*]}" >&2
     exit 1
 fi
 
 echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -q
+$updated || "${as_root[@]}" apt-get update -q
 "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds the Release program and starts it.
+# Installs what building and running the program needs, builds the program alone (no tests,
+# tools or benchmark) and starts it. It needs a graphical session.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
-cmake --preset release
-cmake --build --preset release
-exec build/release/app/tarnyx "$@"
+bash scripts/install-deps.sh run
+cmake --preset run
+cmake --build --preset run
+exec build/run/app/tarnyx "$@"
