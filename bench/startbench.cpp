@@ -33,6 +33,16 @@ struct Sample
     std::exit(1);
 }
 
+// Signals one child process. A pid of 0 or below would signal a whole process group or every
+// process the user may signal, so it is refused.
+void signalChild(pid_t pid, int signal)
+{
+    if (pid <= 0)
+        fail("refusing to signal pid " + std::to_string(pid));
+    kill(pid, signal);
+    waitpid(pid, nullptr, 0);
+}
+
 // Starts Xvfb on a display it picks itself and returns its process id and display number.
 pid_t startXvfb(int &display)
 {
@@ -40,6 +50,8 @@ pid_t startXvfb(int &display)
     if (pipe(fds) != 0)
         fail("pipe");
     const pid_t pid = fork();
+    if (pid < 0)
+        fail("cannot start Xvfb: fork failed");
     if (pid == 0) {
         close(fds[0]);
         if (!freopen("/dev/null", "w", stderr))
@@ -100,6 +112,8 @@ public:
             std::free(stale);
         const auto start = std::chrono::steady_clock::now();
         const pid_t pid = fork();
+        if (pid < 0)
+            fail(std::string("cannot start ") + program + ": fork failed");
         if (pid == 0) {
             if (!freopen("/dev/null", "w", stdout) || !freopen("/dev/null", "w", stderr))
                 _exit(126);
@@ -114,8 +128,7 @@ public:
                  0.0};
         std::this_thread::sleep_for(std::chrono::seconds(1));
         s.hwmLaterMiB = readHwmMiB(pid);
-        kill(pid, SIGTERM);
-        waitpid(pid, nullptr, 0);
+        signalChild(pid, SIGTERM);
         return s;
     }
 
@@ -135,7 +148,7 @@ private:
             if (xcb_connection_has_error(m_connection))
                 fail("lost the X connection");
             if (poll(&pfd, 1, 30000) == 0) {
-                kill(pid, SIGKILL);
+                signalChild(pid, SIGKILL);
                 fail("no window was mapped within 30 s");
             }
         }
@@ -221,8 +234,7 @@ int main(int argc, char *argv[])
             }
         }
     }
-    kill(xvfb, SIGTERM);
-    waitpid(xvfb, nullptr, 0);
+    signalChild(xvfb, SIGTERM);
 
     std::printf("machine: %s, %ld cores\n", cpuModel().c_str(), sysconf(_SC_NPROCESSORS_ONLN));
     printProgram("floor", floor);

@@ -1,23 +1,72 @@
 # Options every target of the project is built with.
 #
-# -ffp-contract=off: each product and difference must be rounded on its own; a fused
-# multiply-add would change results in the last bit.
+# Every product and difference must be rounded to double on its own: no fused multiply-add
+# (-ffp-contract=off), and no wider intermediate precision. 32-bit x86 would compute on the x87
+# unit in 80 bits, so there the arithmetic is moved to SSE2 (which raises the baseline above
+# Debian's i686); the engine refuses to build where doubles are still evaluated wider.
 #
-# Release builds are hardened as Debian builds its packages: stack protector, fortified libc
-# calls and format checks everywhere; on Linux also stack clash and control-flow protection,
-# read-only relocations and immediate binding. Windows probes its stacks itself (and MinGW's
-# SEH code cannot emit GCC's clash probes), and its loader takes no ELF relocation flags.
-# Sanitizer and fuzz builds are not Release builds.
-set(TARNYX_HARDENING_FLAGS
-    -fstack-protector-strong -D_FORTIFY_SOURCE=2 -Wformat -Werror=format-security)
-if(NOT WIN32)
-    list(APPEND TARNYX_HARDENING_FLAGS -fstack-clash-protection -fcf-protection)
+# Release builds are hardened as Debian builds its packages, each flag where the target and the
+# compiler support it: stack protector, fortified libc calls and format checks; stack clash
+# protection where the compiler accepts it (not MinGW-w64: GCC 12's SEH code generator crashes
+# on it, and Windows probes stacks itself); control-flow protection on x86; read-only
+# relocations and immediate binding for ELF programs. Sanitizer and fuzz builds are not Release
+# builds.
+include(CheckCXXCompilerFlag)
+include(CheckCXXSourceCompiles)
+
+set(TARNYX_GNU_LIKE FALSE)
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    set(TARNYX_GNU_LIKE TRUE)
+endif()
+
+set(TARNYX_X86 FALSE)
+if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64|i[3-6]86|x86)$")
+    set(TARNYX_X86 TRUE)
+endif()
+
+set(TARNYX_ARITHMETIC_FLAGS)
+set(TARNYX_HARDENING_FLAGS)
+if(TARNYX_GNU_LIKE)
+    list(APPEND TARNYX_ARITHMETIC_FLAGS -ffp-contract=off)
+    if(TARNYX_X86 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
+        list(APPEND TARNYX_ARITHMETIC_FLAGS -msse2 -mfpmath=sse)
+    endif()
+
+    list(APPEND TARNYX_HARDENING_FLAGS -fstack-protector-strong -Wformat -Werror=format-security)
+    # A distribution's flags (or the compiler itself) may set the fortify level already.
+    set(CMAKE_REQUIRED_FLAGS "${CMAKE_CXX_FLAGS} ${CMAKE_CXX_FLAGS_RELEASE} -O2")
+    check_cxx_source_compiles("
+        #ifdef _FORTIFY_SOURCE
+        #error the fortify level is set already
+        #endif
+        int main() { return 0; }" TARNYX_FORTIFY_UNSET)
+    unset(CMAKE_REQUIRED_FLAGS)
+    if(TARNYX_FORTIFY_UNSET)
+        list(APPEND TARNYX_HARDENING_FLAGS -D_FORTIFY_SOURCE=2)
+    endif()
+    if(NOT WIN32)
+        check_cxx_compiler_flag(-fstack-clash-protection TARNYX_HAS_STACK_CLASH)
+        if(TARNYX_HAS_STACK_CLASH)
+            list(APPEND TARNYX_HARDENING_FLAGS -fstack-clash-protection)
+        endif()
+    endif()
+    if(TARNYX_X86 AND NOT WIN32)
+        check_cxx_compiler_flag(-fcf-protection TARNYX_HAS_CF_PROTECTION)
+        if(TARNYX_HAS_CF_PROTECTION)
+            list(APPEND TARNYX_HARDENING_FLAGS -fcf-protection)
+        endif()
+    endif()
 endif()
 
 function(tarnyx_compile_options target)
+    if(MSVC)
+        target_compile_options(${target} PRIVATE /W4 /fp:precise
+            $<$<BOOL:${TARNYX_WERROR}>:/WX>)
+        return()
+    endif()
     target_compile_options(${target} PRIVATE
         -Wall -Wextra -Wpedantic
-        -ffp-contract=off
+        ${TARNYX_ARITHMETIC_FLAGS}
         $<$<BOOL:${TARNYX_WERROR}>:-Werror>
         $<$<CONFIG:Release>:${TARNYX_HARDENING_FLAGS}>)
     if(WIN32)
@@ -25,7 +74,7 @@ function(tarnyx_compile_options target)
         # protector and fortified calls) are linked in statically.
         target_link_options(${target} PRIVATE -static
             $<$<CONFIG:Release>:-fstack-protector-strong>)
-    else()
+    elseif(CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
         target_link_options(${target} PRIVATE $<$<CONFIG:Release>:LINKER:-z,relro,-z,now>)
     endif()
     if(TARNYX_SANITIZE)
