@@ -1,3 +1,4 @@
+#include "window/fontsubstitutes.h"
 #include "window/frmtarnyxequations.h"
 
 #include <QtTest>
@@ -19,6 +20,7 @@ class TestLayout : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -80,6 +82,11 @@ bool isLight(QRgb c)
 }
 
 } // namespace
+
+void TestLayout::initTestCase()
+{
+    registerFontSubstitutes();
+}
 
 void TestLayout::init()
 {

@@ -1,3 +1,4 @@
+#include "window/fontsubstitutes.h"
 #include "window/frmtarnyxequations.h"
 
 #include <QtTest>
@@ -64,6 +65,7 @@ private:
 void TestWindow::initTestCase()
 {
     QLocale::setDefault(QLocale::c());
+    registerFontSubstitutes();
 }
 
 void TestWindow::init()

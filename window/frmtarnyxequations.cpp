@@ -41,15 +41,6 @@ QFont toQFont(const form::Font &def)
     return font;
 }
 
-// The classic Windows faces are rarely installed elsewhere; these free faces have the same
-// metrics, so text fills its boxes as it was laid out to.
-void registerFontSubstitutes()
-{
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
-}
-
 QWidget *createControl(const form::Control &def, QWidget *parent)
 {
     const QString caption = QString::fromUtf8(def.caption);
@@ -89,9 +80,6 @@ solver::CoefficientTexts viewOf(const std::array<std::string, 6> &t)
 
 frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
 {
-    static const bool fontsRegistered = (registerFontSubstitutes(), true);
-    Q_UNUSED(fontsRegistered);
-
     setObjectName(QString::fromLatin1(form::window.name));
     setWindowTitle(QString::fromLatin1(form::window.caption));
     setFixedSize(form::window.clientWidth / form::twipsPerPixel,

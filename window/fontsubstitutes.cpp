@@ -1,0 +1,11 @@
+#include "fontsubstitutes.h"
+
+#include <QFont>
+#include <QString>
+
+void registerFontSubstitutes()
+{
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+}
