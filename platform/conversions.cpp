@@ -2,11 +2,12 @@
 
 #include "runtimeerror.h"
 
+#include <fast_float/fast_float.h>
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <system_error>
 
 namespace platform {
@@ -88,31 +89,6 @@ double octalDigitsToNumber(std::string_view digits)
     return hexDigitsToNumber(hexDigits);
 }
 
-// Adds a decimal digit string to a magnitude, saturating far beyond any double exponent.
-std::int64_t saturatedValue(std::string_view digits)
-{
-    constexpr std::int64_t limit = 1'000'000'000'000;
-    std::int64_t value = 0;
-    for (char c : digits) {
-        value = value * 10 + (c - '0');
-        if (value > limit)
-            return limit;
-    }
-    return value;
-}
-
-// The decimal exponent of the leading significant digit of intDigits.fracDigits E exponent, for
-// telling an overflow from an underflow. Called only when some digit is not zero.
-std::int64_t decimalMagnitude(std::string_view intDigits, std::string_view fracDigits,
-                              std::int64_t exponent)
-{
-    auto first = intDigits.find_first_not_of('0');
-    if (first != std::string_view::npos)
-        return exponent + static_cast<std::int64_t>(intDigits.size() - first) - 1;
-    first = fracDigits.find_first_not_of('0');
-    return exponent - static_cast<std::int64_t>(first) - 1;
-}
-
 double decimalToNumber(std::string_view text)
 {
     std::size_t pos = 0;
@@ -156,14 +132,12 @@ double decimalToNumber(std::string_view text)
         normal.append(expDigits);
     }
 
+    // fast_float rounds correctly however many digits there are; beyond the range it gives an
+    // infinity, below it a zero or a subnormal of the right sign.
     double value = 0.0;
-    auto [ptr, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
-    if (ec == std::errc::result_out_of_range) {
-        std::int64_t exponent = saturatedValue(expDigits);
-        if (decimalMagnitude(intDigits, fracDigits, expNegative ? -exponent : exponent) >= 0)
-            throw RuntimeError(ErrorCode::Overflow);
-        return negative ? -0.0 : 0.0;
-    }
+    fast_float::from_chars(normal.data(), normal.data() + normal.size(), value);
+    if (std::isinf(value))
+        throw RuntimeError(ErrorCode::Overflow);
     return value;
 }
 
