@@ -12,6 +12,8 @@ bash scripts/install-deps.sh windows
 # The Windows Qt has the version of the build machine's Qt, whose moc and rcc it uses.
 qt_source_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
 qt_version=${qt_source_version%%+*}
+# The build machine's Qt CMake packages (moc, rcc and the other host tools).
+host_cmake=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake
 
 # Static and lean: Core, Gui, Widgets and Test; the windows and offscreen platform plugins; the
 # bundled image, font and regular-expression libraries; no OpenGL. Qt 6.4's windows plugin
@@ -69,7 +71,7 @@ build_qt() {
     echo "build-windows: configuring and building Qt (log: $work/qt-build.log)"
     cmake -S "$src" -B "$work/build" -G Ninja "${qt_options[@]}" \
         -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" -DCMAKE_INSTALL_PREFIX="$qt" \
-        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" \
         >"$work/qt-build.log" 2>&1 &&
         cmake --build "$work/build" >>"$work/qt-build.log" 2>&1 &&
         cmake --install "$work/build" >>"$work/qt-build.log" 2>&1 ||
@@ -84,7 +86,7 @@ build_qt() {
 cmake -S . -B build/windows -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr \
-    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake -DTARNYX_WERROR=ON \
+    -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" -DTARNYX_WERROR=ON \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$repo/scripts/wine-run.sh"
 cmake --build build/windows
 echo "build-windows: $(du -b build/windows/tarnyx.exe | cut -f1) bytes in build/windows/tarnyx.exe"

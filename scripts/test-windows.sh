@@ -34,15 +34,21 @@ QT_QPA_FONTDIR=$(winepath -w /usr/share/fonts/truetype/liberation2 2>/dev/null) 
     ctest --test-dir build/windows --output-on-failure
 
 echo "== icon and version record"
+# The record must carry the project's version, as the build configured it.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.txt)
+[ -n "$version" ] || fail "no project version in build/windows/CMakeCache.txt"
+echo "  project version $version"
 # Debian's own Python, which has python3-pefile (not a python3 earlier on the PATH).
-/usr/bin/python3 - "$exe" <<'PY'
+/usr/bin/python3 - "$exe" "$version" <<'PY'
 import sys
 import pefile
 
 pe = pefile.PE(sys.argv[1])
+major, minor, patch = (int(part) for part in sys.argv[2].split("."))
+record = f"{major}.{minor:02d}"
 expected = {
-    "CompanyName": ".", "ProductName": "Tarnyx", "FileVersion": "1.00",
-    "ProductVersion": "1.00", "InternalName": "Tarnyx", "OriginalFilename": "Tarnyx.exe",
+    "CompanyName": ".", "ProductName": "Tarnyx", "FileVersion": record,
+    "ProductVersion": record, "InternalName": "Tarnyx", "OriginalFilename": "Tarnyx.exe",
 }
 strings, translations = {}, []
 for info in pe.FileInfo[0]:
@@ -69,7 +75,8 @@ print(f"  fixed file version {versions['file']}, product version {versions['prod
 print(f"  translation {translations}")
 problems = [f"{k} is {strings.get(k)!r}, not {v!r}" for k, v in expected.items()
             if strings.get(k) != v]
-problems += [f"fixed {k} version is {v}" for k, v in versions.items() if v != (1, 0, 0, 0)]
+problems += [f"fixed {k} version is {v}" for k, v in versions.items()
+             if v != (major, minor, patch, 0)]
 if translations != ["040904B0"]:
     problems.append(f"translation is {translations}")
 sys.exit("\n".join(problems) if problems else 0)
