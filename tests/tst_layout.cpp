@@ -33,6 +33,8 @@ private slots:
     void systemColoursFollowPalette_data();
     void systemColoursFollowPalette();
     void rendersGroundBoxesAndBanner();
+    void focusAndEdgesStandOut_data();
+    void focusAndEdgesStandOut();
 
 private:
     std::unique_ptr<frmTarnyxEquations> m_window;
@@ -334,6 +336,74 @@ void TestLayout::rendersGroundBoxesAndBanner()
     const int area = banner.width() * banner.height();
     QVERIFY2(dark > area * 6 / 10, qPrintable(QString("dark %1 of %2").arg(dark).arg(area)));
     QVERIFY2(light > area / 50, qPrintable(QString("light %1 of %2").arg(light).arg(area)));
+}
+
+void TestLayout::focusAndEdgesStandOut_data()
+{
+    QTest::addColumn<QColor>("base"); // text boxes
+    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("button");
+    QTest::addColumn<QColor>("buttonText");
+    QTest::addColumn<QColor>("highlight");
+
+    const QColor white(Qt::white), black(Qt::black);
+    // clang-format off
+    QTest::newRow("standard scheme")            << white             << black << QColor(239, 239, 239) << black << QColor(48, 140, 198);
+    QTest::newRow("dark scheme")                << QColor(42, 42, 42) << white << QColor(53, 53, 53)   << white << QColor(42, 130, 218);
+    QTest::newRow("dark, dim highlight")        << QColor(42, 42, 42) << white << QColor(53, 53, 53)   << white << QColor(38, 112, 158);
+    QTest::newRow("high contrast black")        << black             << white << black                << white << QColor(26, 235, 255);
+    QTest::newRow("high contrast, black focus") << black             << white << black                << white << black;
+    // clang-format on
+}
+
+// The focused control's outline stands out by 3:1 from the ground around it and from the
+// control's inside, and every box can be told from the black ground, in any colour scheme.
+void TestLayout::focusAndEdgesStandOut()
+{
+    QFETCH(QColor, base);
+    QFETCH(QColor, text);
+    QFETCH(QColor, button);
+    QFETCH(QColor, buttonText);
+    QFETCH(QColor, highlight);
+    const QPalette original = QApplication::palette();
+    QPalette scheme = original;
+    scheme.setColor(QPalette::Base, base);
+    scheme.setColor(QPalette::Text, text);
+    scheme.setColor(QPalette::Button, button);
+    scheme.setColor(QPalette::ButtonText, buttonText);
+    scheme.setColor(QPalette::Highlight, highlight);
+    QApplication::setPalette(scheme);
+    QCoreApplication::sendPostedEvents();
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+
+    const QColor ground(Qt::black);
+    for (const char *name : {"cmdCalc", "txt1X", "Command1", "txtRes"}) {
+        QWidget *control = m_window->findChild<QWidget *>(name);
+        control->setFocus(Qt::TabFocusReason);
+        const QImage image = grabWindow(m_window.get());
+        const QRect r = control->geometry();
+        const QColor outline = image.pixel(r.left() + 1, r.center().y());
+        const QColor inside = qobject_cast<QLineEdit *>(control) ? base : button;
+        const double againstGround = wcagContrast(outline, ground);
+        const double againstInside = wcagContrast(outline, inside);
+        QVERIFY2(againstGround >= 3.0 && againstInside >= 3.0,
+                 qPrintable(QString("%1: outline %2, %3:1 on the ground, %4:1 inside")
+                                .arg(name, outline.name())
+                                .arg(againstGround)
+                                .arg(againstInside)));
+    }
+    m_window->findChild<QWidget *>("cmdCalc")->setFocus();
+    const QImage image = grabWindow(m_window.get());
+    for (auto *box : m_window->findChildren<QLineEdit *>()) {
+        const QRect r = box->geometry();
+        const double edge =
+            std::max(wcagContrast(image.pixel(r.left(), r.center().y()), ground),
+                     wcagContrast(image.pixel(r.left() + 3, r.center().y()), ground));
+        QVERIFY2(edge >= 3.0,
+                 qPrintable(QString("%1: edge %2:1").arg(box->objectName()).arg(edge)));
+    }
+    QApplication::setPalette(original);
 }
 
 QTEST_MAIN(TestLayout)

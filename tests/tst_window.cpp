@@ -1,5 +1,7 @@
+#include "window/clicklineedit.h"
 #include "window/fontsubstitutes.h"
 #include "window/frmtarnyxequations.h"
+#include "window/vbcolour.h"
 
 #include <QtTest>
 
@@ -8,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextDocument>
 
 #include <memory>
 
@@ -19,6 +22,12 @@ const QString noSolution = "No solution: the two equations contradict each other
 const QString notUnique =
     "No unique solution: infinitely many pairs of X and Y satisfy both equations.";
 const QString tooLarge = "The numbers are too large to calculate with.";
+// What a failure message adds: after Calculate's Y failed, after its X failed (Y = 1 computed),
+// and after a result-box click.
+const QString neither = " Neither result could be computed; both boxes keep their earlier values.";
+const QString yWasOne =
+    " Y = 1 was computed. X could not be computed; its box keeps its earlier value.";
+const QString xAlone = " X could not be computed; its box keeps its earlier value.";
 
 } // namespace
 
@@ -40,6 +49,10 @@ private slots:
     void resultBoxClickRecomputesOnlyItsResult();
     void showsWholeResultFromItsStart_data();
     void showsWholeResultFromItsStart();
+    void showsStartWhenFocusMoves_data();
+    void showsStartWhenFocusMoves();
+    void marksResultsFromEarlierEquations_data();
+    void marksResultsFromEarlierEquations();
     void resultBoxStaysEditable();
     void enterAndEscapeStartNothing();
     void exitKeys_data();
@@ -141,10 +154,10 @@ void TestWindow::calculates_data()
     // clang-format off
     QTest::newRow("2X+3Y=8, X+Y=3")               << QStringList{"2", "3", "8", "1", "1", "3"}         << "2"   << "1"   << "";
     QTest::newRow("a2 = 0 still gives X")         << QStringList{"1", "1", "3", "0", "1", "1"}         << "1"   << "2"   << "";
-    QTest::newRow("parallel: nothing changes")    << QStringList{"1", "1", "1", "2", "2", "3"}         << "old" << "old" << noSolution;
-    QTest::newRow("all empty: nothing changes")   << QStringList{"", "", "", "", "", ""}               << "old" << "old" << notUnique;
-    QTest::newRow("too large: nothing changes")   << QStringList{"1e999", "1", "1", "1", "2", "3"}     << "old" << "old" << tooLarge;
-    QTest::newRow("X overflows after Y is shown") << QStringList{"1e-300", "0", "1e10", "0", "1", "1"} << "1"   << "old" << tooLarge;
+    QTest::newRow("parallel: nothing changes")    << QStringList{"1", "1", "1", "2", "2", "3"}         << "old" << "old" << noSolution + neither;
+    QTest::newRow("all empty: nothing changes")   << QStringList{"", "", "", "", "", ""}               << "old" << "old" << notUnique + neither;
+    QTest::newRow("too large: nothing changes")   << QStringList{"1e999", "1", "1", "1", "2", "3"}     << "old" << "old" << tooLarge + neither;
+    QTest::newRow("X overflows after Y is shown") << QStringList{"1e-300", "0", "1e10", "0", "1", "1"} << "1"   << "old" << tooLarge + yWasOne;
     // clang-format on
 }
 
@@ -202,7 +215,7 @@ void TestWindow::resultBoxClickRecomputesOnlyItsResult_data()
     // clang-format off
     QTest::newRow("Y box")                              << "txtRes"  << QStringList{"2", "3", "8", "1", "1", "3"} << true  << "2"     << QStringList{};
     QTest::newRow("X box")                              << "txtRes2" << QStringList{"2", "3", "8", "1", "1", "3"} << true  << "1"     << QStringList{};
-    QTest::newRow("X fails: text and caret stay")       << "txtRes2" << QStringList{"1", "1", "1", "2", "2", "3"} << true  << "12345" << QStringList{noSolution};
+    QTest::newRow("X fails: text and caret stay")       << "txtRes2" << QStringList{"1", "1", "1", "2", "2", "3"} << true  << "12345" << QStringList{noSolution + xAlone};
     QTest::newRow("released outside the box: no click") << "txtRes"  << QStringList{"2", "3", "8", "1", "1", "3"} << false << "12345" << QStringList{};
     // clang-format on
 }
@@ -243,11 +256,14 @@ void TestWindow::showsWholeResultFromItsStart_data()
     QTest::addColumn<QStringList>("coefficients");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("wide"); // wider than its box
+    QTest::addColumn<bool>("wide"); // wider than its box: rounded to fit while it has no focus
 
     // clang-format off
     QTest::newRow("Calculate: X of 3X = 1")          << "cmdCalc" << QStringList{"3", "0", "1", "0", "7", "1"}                 << "txtRes2" << "0.333333333333333"     << true;
     QTest::newRow("Calculate: Y of 7Y = 1")          << "cmdCalc" << QStringList{"3", "0", "1", "0", "7", "1"}                 << "txtRes"  << "0.142857142857143"     << true;
+    QTest::newRow("Calculate: large X, exponent")    << "cmdCalc" << QStringList{"1", "0", "123456789012345678", "0", "1", "1"} << "txtRes2" << "1.23456789012346E+17" << true;
+    QTest::newRow("Calculate: tiny negative X")      << "cmdCalc" << QStringList{"1", "3", "7", "9", "3", "7"}                 << "txtRes2" << "-7.89491928622333E-16" << true;
+    QTest::newRow("Calculate: twelve-digit Y")       << "cmdCalc" << QStringList{"1", "0", "1", "0", "1", "-123456789012"}     << "txtRes"  << "-123456789012"         << true;
     QTest::newRow("Y box click: Y of 7Y = 1")        << "txtRes"  << QStringList{"3", "0", "1", "0", "7", "1"}                 << "txtRes"  << "0.142857142857143"     << true;
     QTest::newRow("X box click: sign and exponent")  << "txtRes2" << QStringList{"1", "0", "-1234567890123456", "0", "1", "1"} << "txtRes2" << "-1.23456789012346E+15" << true;
     QTest::newRow("Calculate: short X has no tip")   << "cmdCalc" << QStringList{"2", "3", "8", "1", "1", "3"}                 << "txtRes2" << "1"                     << false;
@@ -256,7 +272,9 @@ void TestWindow::showsWholeResultFromItsStart_data()
 }
 
 // A result is shown from its first character, whether or not its box has the focus; one too wide
-// for its box can be read whole in the box's tooltip.
+// for its box can be read whole in the box's tooltip. While the box has no focus, a wide result
+// is drawn rounded to the digits that fit, keeping its sign, first digit and exponent; its text
+// stays whole, and the focused box shows the text itself.
 void TestWindow::showsWholeResultFromItsStart()
 {
     QFETCH(QString, clicked);
@@ -265,12 +283,162 @@ void TestWindow::showsWholeResultFromItsStart()
     QFETCH(QString, text);
     QFETCH(bool, wide);
     typeCoefficients(coefficients);
-    QLineEdit *shown = box(qPrintable(result));
+    auto *shown = qobject_cast<ClickLineEdit *>(box(qPrintable(result)));
     shown->setText(QString(40, QLatin1Char('8'))); // a wide text first: its tip must not stay
     click(qPrintable(clicked));
     QCOMPARE(shown->text(), text);
     QCOMPARE(shown->cursorPosition(), 0);
     QCOMPARE(shown->toolTip(), wide ? text : QString());
+
+    if (shown->hasFocus()) {
+        QCOMPARE(shown->displayedText(), text);
+        button("cmdCalc")->setFocus();
+    }
+    const QString drawn = shown->displayedText();
+    const QFontMetrics metrics(shown->font());
+    const int room = shown->contentsRect().width() - 4; // less the frame's inner margins
+    QCOMPARE(metrics.horizontalAdvance(text) > room, wide);
+    if (!wide) {
+        QCOMPARE(drawn, text);
+        return;
+    }
+    QVERIFY2(metrics.horizontalAdvance(drawn) <= room, qPrintable(drawn));
+    QVERIFY2(drawn.contains(QChar(0x2026)), qPrintable(drawn));
+    QCOMPARE(drawn.at(0), text.at(0));
+    const qsizetype e = text.indexOf('E');
+    if (e >= 0)
+        QVERIFY2(drawn.endsWith(text.mid(e)), qPrintable(drawn));
+    // The digits drawn are the text's number rounded to as many significant digits.
+    QString number = drawn;
+    number.remove(QChar(0x2026));
+    QString mantissa = number.left(number.indexOf('E') < 0 ? number.size() : number.indexOf('E'));
+    mantissa.remove('-').remove('.');
+    while (mantissa.startsWith('0'))
+        mantissa.remove(0, 1);
+    const QString expected = QString::number(text.toDouble(), 'g', int(mantissa.size()));
+    QCOMPARE(number.toDouble(), expected.toDouble());
+}
+
+void TestWindow::showsStartWhenFocusMoves_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("move");
+    QTest::addColumn<bool>("atStart"); // the cursor, and so the view, at the text's start
+
+    const QString digits = "1234567890123456789";
+    // clang-format off
+    QTest::newRow("coefficient: Tab out")               << "txt1X"   << digits                 << "tab out"    << true;
+    QTest::newRow("coefficient: click out")             << "txtAns1" << digits                 << "click out"  << true;
+    QTest::newRow("coefficient: context menu")          << "txt2Y"   << digits                 << "menu"       << false;
+    QTest::newRow("coefficient: markup shown as typed") << "txt1Y"   << "<b>" + digits + "</b>" << "tab out"    << true;
+    QTest::newRow("result: Tab in")                     << "txtRes"  << digits                 << "tab in"     << true;
+    QTest::newRow("result: Backtab in")                 << "txtRes2" << digits                 << "backtab in" << true;
+    // clang-format on
+}
+
+// A box without the focus shows its text from the start; Tab into a box selects the whole text
+// and shows its start. A context menu takes the focus only for a while: the cursor stays, so
+// its Paste lands where it was. A text too wide has the whole text, as typed, as its tooltip.
+void TestWindow::showsStartWhenFocusMoves()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QString, move);
+    QFETCH(bool, atStart);
+    QLineEdit *b = box(qPrintable(name));
+    if (move == "tab in" || move == "backtab in") {
+        b->setText(text);
+        QWidget *before = move == "tab in" ? static_cast<QWidget *>(button("cmdCalc"))
+                                           : static_cast<QWidget *>(box("txtRes2"));
+        if (move == "backtab in")
+            before = button("Command1");
+        before->setFocus();
+        QTest::keyClick(before, move == "tab in" ? Qt::Key_Tab : Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), b);
+        QCOMPARE(b->selectedText(), text);
+    } else {
+        type(qPrintable(name), text);
+        QCOMPARE(b->cursorPosition(), text.size());
+        if (move == "tab out") {
+            QTest::keyClick(b, Qt::Key_Tab);
+        } else if (move == "click out") {
+            click("txt1X");
+        } else {
+            QTimer::singleShot(0, this, [] {
+                if (QWidget *menu = QApplication::activePopupWidget())
+                    menu->close();
+            });
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, b->rect().center(),
+                                   b->mapToGlobal(b->rect().center()));
+            QApplication::sendEvent(b, &menu);
+        }
+    }
+    QCOMPARE(b->cursorPosition(), atStart ? 0 : text.size());
+    QTextDocument tip;
+    tip.setHtml(b->toolTip());
+    QCOMPARE(Qt::mightBeRichText(b->toolTip()) ? tip.toPlainText() : b->toolTip(), text);
+}
+
+void TestWindow::marksResultsFromEarlierEquations_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("yStale");
+    QTest::addColumn<bool>("xStale");
+
+    // Each row starts from 2X + 3Y = 8, X + Y = 3 calculated: Y = 2, X = 1, both current.
+    // clang-format off
+    QTest::newRow("a coefficient edited")           << "edit"           << true  << true;
+    QTest::newRow("edited back as it was")          << "edit back"      << false << false;
+    QTest::newRow("Y shown, X fails")               << "X fails"        << false << true;
+    QTest::newRow("both fail")                      << "both fail"      << true  << true;
+    QTest::newRow("edited, then calculated")        << "edit, calc"     << false << false;
+    QTest::newRow("edited, then Y box clicked")     << "edit, Y click"  << false << true;
+    QTest::newRow("edited, then typed into Y")      << "edit, type Y"   << false << true;
+    // clang-format on
+}
+
+// A result is drawn as current only while the coefficients are those it was computed from and
+// its latest computation succeeded; otherwise in italics, in a dimmed colour that stays legible,
+// with a note that says it comes from earlier equations.
+void TestWindow::marksResultsFromEarlierEquations()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, yStale);
+    QFETCH(bool, xStale);
+    typeCoefficients({"2", "3", "8", "1", "1", "3"});
+    click("cmdCalc");
+    const QColor normal = box("txtRes")->palette().color(QPalette::Text);
+    if (action.startsWith("edit"))
+        type("txt1X", "4");
+    if (action == "edit back")
+        type("txt1X", "2");
+    if (action == "X fails")
+        typeCoefficients({"1e-300", "0", "1e10", "0", "1", "1"});
+    if (action == "both fail")
+        typeCoefficients({"2", "3", "8", "2", "3", "3"});
+    if (action == "edit, calc")
+        click("cmdCalc");
+    if (action == "edit, Y click")
+        click("txtRes");
+    if (action == "edit, type Y")
+        type("txtRes", "5");
+    if (action == "X fails" || action == "both fail")
+        click("cmdCalc");
+
+    for (auto [name, stale] : {std::pair("txtRes", yStale), std::pair("txtRes2", xStale)}) {
+        QLineEdit *b = box(name);
+        const QString which = QString("%1 (%2)").arg(name, b->text());
+        QVERIFY2(b->font().italic() == stale, qPrintable(which));
+        QVERIFY2(b->accessibleDescription().startsWith("From earlier equations.") == stale,
+                 qPrintable(which));
+        QVERIFY2(b->toolTip().startsWith("From earlier equations.") == stale, qPrintable(which));
+        const QColor text = b->palette().color(QPalette::Text);
+        const QColor base = b->palette().color(QPalette::Base);
+        QVERIFY2((text != normal) == stale, qPrintable(which));
+        QVERIFY2(contrastRatio(text, base) >= std::min(4.5, contrastRatio(normal, base)),
+                 qPrintable(which));
+    }
 }
 
 void TestWindow::resultBoxStaysEditable()
@@ -359,7 +527,7 @@ void TestWindow::failureShowsWarningBoxAndKeepsRunning()
     click("cmdCalc");
 
     QCOMPARE(title, QString("TARNYX EQUATIONS"));
-    QCOMPARE(text, noSolution);
+    QCOMPARE(text, noSolution + neither);
     QCOMPARE(icon, QMessageBox::Warning);
     QCOMPARE(buttons, 1);
     QVERIFY(m_window->isVisible());
@@ -403,7 +571,7 @@ void TestWindow::pastesMegabyteText_data()
     const int megabyte = 1 << 20;
     // clang-format off
     QTest::newRow("a megabyte of blanks before the number") << QString(megabyte - 1, QLatin1Char(' ')) + "3" << "2"   << QStringList{};
-    QTest::newRow("a megabyte of digits")                   << QString(megabyte, QLatin1Char('9'))           << "old" << QStringList{tooLarge};
+    QTest::newRow("a megabyte of digits")                   << QString(megabyte, QLatin1Char('9'))           << "old" << QStringList{tooLarge + neither};
     // clang-format on
 }
 
@@ -437,7 +605,7 @@ void TestWindow::survivesManyCalculations()
         QTest::mouseClick(button("cmdCalc"), Qt::LeftButton);
     }
     QCOMPARE(m_reports.size(), 5000);
-    QCOMPARE(m_reports.last(), noSolution);
+    QCOMPARE(m_reports.last(), noSolution + neither);
     // A style may animate the last press (Windows' Vista style parents a transition to the
     // button); such an animation deletes itself when it ends, so the count must come back.
     QTRY_COMPARE(m_window->findChildren<QObject *>().size(), objectsBefore);

@@ -2,6 +2,7 @@
 
 #include "clicklineedit.h"
 #include "errormessages.h"
+#include "focuspushbutton.h"
 #include "formdefinition.h"
 #include "vbcolour.h"
 
@@ -14,15 +15,11 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QPushButton>
-#include <QTextDocument>
 
 #include <algorithm>
-#include <array>
 #include <limits>
 #include <new>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -60,7 +57,7 @@ QWidget *createControl(const form::Control &def, QWidget *parent)
         return box;
     }
     case form::Kind::Button:
-        return new QPushButton(caption, parent);
+        return new FocusPushButton(caption, parent);
     case form::Kind::Picture: {
         // Shown at its natural size, unstretched, from the top-left corner; see loadPictures().
         auto *picture = new QLabel(parent);
@@ -68,12 +65,17 @@ QWidget *createControl(const form::Control &def, QWidget *parent)
         return picture;
     }
     }
-    return nullptr;
+    Q_UNREACHABLE();
 }
 
-solver::CoefficientTexts viewOf(const std::array<std::string, 6> &t)
+// The row of the control table with this name, found when the program is compiled.
+consteval std::size_t row(std::string_view name)
 {
-    return {t[0], t[1], t[2], t[3], t[4], t[5]};
+    for (std::size_t i = 0; i < form::controls.size(); ++i) {
+        if (std::string_view(form::controls[i].name) == name)
+            return i;
+    }
+    throw "no such control"; // not a constant expression: a misspelt name does not compile
 }
 
 } // namespace
@@ -107,12 +109,9 @@ void frmTarnyxEquations::loadPictures()
         icon.addFile(QString::fromLatin1(file));
     setWindowIcon(icon);
 
+    const form::Control &def = form::controls[row("Image3")];
     const bool hiDpi = devicePixelRatioF() > 1.0;
-    for (const form::Control &def : form::controls) {
-        if (def.kind == form::Kind::Picture)
-            findChild<QLabel *>(QLatin1String(def.name))
-                ->setPixmap(QPixmap(QString::fromLatin1(hiDpi ? def.picture2x : def.picture)));
-    }
+    m_Image3->setPixmap(QPixmap(QString::fromLatin1(hiDpi ? def.picture2x : def.picture)));
 }
 
 void frmTarnyxEquations::setErrorReporter(ErrorReporter reporter)
@@ -127,10 +126,12 @@ void frmTarnyxEquations::showErrorBox(QWidget *window, const QString &message)
     box.exec();
 }
 
+// Builds every control of the table, in table order, and keeps those the window works with.
 void frmTarnyxEquations::buildControls()
 {
-    std::vector<QWidget *> tabChain;
-    for (const form::Control &def : form::controls) {
+    std::array<QWidget *, form::controls.size()> built{};
+    for (std::size_t i = 0; i < form::controls.size(); ++i) {
+        const form::Control &def = form::controls[i];
         QWidget *control = createControl(def, this);
         control->setObjectName(QString::fromLatin1(def.name));
         control->setGeometry(pixelRect(def.left, def.top, def.width, def.height));
@@ -138,31 +139,37 @@ void frmTarnyxEquations::buildControls()
             control->setFont(toQFont(*def.font));
         if (def.accessibleName)
             control->setAccessibleName(QString::fromUtf8(def.accessibleName));
-        if (control->focusPolicy() != Qt::NoFocus)
-            tabChain.push_back(control);
+        if (def.kind == form::Kind::Label && def.foreColour && def.backColour)
+            m_colouredLabels.emplace_back(&def, static_cast<QLabel *>(control));
+        built[i] = control;
     }
-    auto tabIndexOf = [](QWidget *w) {
-        return std::find_if(
-                   form::controls.begin(), form::controls.end(),
-                   [w](const form::Control &c) { return w->objectName() == QLatin1String(c.name); })
-            ->tabIndex;
-    };
-    std::stable_sort(tabChain.begin(), tabChain.end(),
-                     [&](QWidget *a, QWidget *b) { return tabIndexOf(a) < tabIndexOf(b); });
-    for (std::size_t i = 1; i < tabChain.size(); ++i)
-        setTabOrder(tabChain[i - 1], tabChain[i]);
 
-    auto box = [this](const char *name) { return findChild<QLineEdit *>(QLatin1String(name)); };
-    m_txt1X = box("txt1X");
-    m_txt1Y = box("txt1Y");
-    m_txtAns1 = box("txtAns1");
-    m_txt2X = box("txt2X");
-    m_txt2Y = box("txt2Y");
-    m_txtAns2 = box("txtAns2");
-    m_txtRes = findChild<ClickLineEdit *>(QStringLiteral("txtRes"));
-    m_txtRes2 = findChild<ClickLineEdit *>(QStringLiteral("txtRes2"));
-    m_cmdCalc = findChild<QPushButton *>(QStringLiteral("cmdCalc"));
-    m_Command1 = findChild<QPushButton *>(QStringLiteral("Command1"));
+    // The focus visits the focusable controls in the order of their tab indexes.
+    std::vector<std::size_t> chain;
+    for (std::size_t i = 0; i < built.size(); ++i) {
+        if (built[i]->focusPolicy() != Qt::NoFocus)
+            chain.push_back(i);
+    }
+    std::stable_sort(chain.begin(), chain.end(), [](std::size_t a, std::size_t b) {
+        return form::controls[a].tabIndex < form::controls[b].tabIndex;
+    });
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        setTabOrder(built[chain[i - 1]], built[chain[i]]);
+
+    auto box = [&built](std::size_t i) { return static_cast<ClickLineEdit *>(built[i]); };
+    m_txt1X = box(row("txt1X"));
+    m_txt1Y = box(row("txt1Y"));
+    m_txtAns1 = box(row("txtAns1"));
+    m_txt2X = box(row("txt2X"));
+    m_txt2Y = box(row("txt2Y"));
+    m_txtAns2 = box(row("txtAns2"));
+    m_txtRes = box(row("txtRes"));
+    m_txtRes2 = box(row("txtRes2"));
+    m_cmdCalc = static_cast<QPushButton *>(built[row("cmdCalc")]);
+    m_Command1 = static_cast<QPushButton *>(built[row("Command1")]);
+    m_Image3 = static_cast<QLabel *>(built[row("Image3")]);
+    m_txtRes->setShowsResults(true);
+    m_txtRes2->setShowsResults(true);
 }
 
 // Sets the window's and the labels' colours. System colours are taken from the application's
@@ -176,21 +183,20 @@ void frmTarnyxEquations::applyColours()
     QPalette own = palette();
     own.setColor(QPalette::Window, resolveColour(form::window.backColour, system));
     setPalette(own);
-    for (const form::Control &def : form::controls) {
-        if (!def.foreColour || !def.backColour)
-            continue;
-        QColor fore = resolveColour(*def.foreColour, system);
-        QColor back = resolveColour(*def.backColour, system);
+    for (const auto &[def, label] : m_colouredLabels) {
+        QColor fore = resolveColour(*def->foreColour, system);
+        QColor back = resolveColour(*def->backColour, system);
         if (contrastRatio(fore, back) < minimumContrast) {
-            fore = standardColour(*def.foreColour);
-            back = standardColour(*def.backColour);
+            fore = standardColour(*def->foreColour);
+            back = standardColour(*def->backColour);
         }
-        auto *control = findChild<QWidget *>(QLatin1String(def.name));
-        QPalette colours = control->palette();
+        QPalette colours = label->palette();
         colours.setColor(QPalette::WindowText, fore);
         colours.setColor(QPalette::Window, back);
-        control->setPalette(colours);
+        label->setPalette(colours);
     }
+    for (ClickLineEdit *box : {m_txtRes, m_txtRes2})
+        box->updateColours();
 }
 
 // The application palette changed (the user's colour scheme): take the system colours afresh.
@@ -212,32 +218,32 @@ void frmTarnyxEquations::connectHandlers()
             [this] { dispatch(&frmTarnyxEquations::solveY); });
     connect(m_txtRes2, &ClickLineEdit::clicked, this,
             [this] { dispatch(&frmTarnyxEquations::solveX); });
-    // A result box too narrow for its text shows the whole text as its tooltip, always as
-    // plain text: a typed "<b>" is shown, not obeyed.
-    for (ClickLineEdit *box : {m_txtRes, m_txtRes2}) {
-        connect(box, &QLineEdit::textChanged, box, [box](const QString &text) {
-            QString tip;
-            if (!box->textFits())
-                tip = Qt::mightBeRichText(text)
-                          ? Qt::convertFromPlainText(text, Qt::WhiteSpaceNoWrap)
-                          : text;
-            box->setToolTip(tip);
+    // A result is drawn as current only while the coefficients are those it came from.
+    for (ClickLineEdit *box : {m_txt1X, m_txt1Y, m_txtAns1, m_txt2X, m_txt2Y, m_txtAns2})
+        connect(box, &QLineEdit::textChanged, this, &frmTarnyxEquations::updateStale);
+    for (auto [box, state] : {std::pair(m_txtRes, &m_yState), std::pair(m_txtRes2, &m_xState)}) {
+        connect(box, &QLineEdit::textEdited, this, [this, state] {
+            state->failed = false; // typed by the user: no longer a result
+            updateStale();
         });
     }
 }
 
-// Writes a result and shows it from its first character, as a classic text box does when its
-// text is set; QLineEdit would leave the cursor at the end and scroll the sign and first
-// digits out of a narrow box.
-void frmTarnyxEquations::showResult(ClickLineEdit *box, const std::string &text)
+// A result box holding a result is stale when the latest computation of it failed (it keeps
+// its earlier text) or the coefficients have changed since it was computed.
+void frmTarnyxEquations::updateStale()
 {
-    box->setText(QString::fromStdString(text));
-    box->setCursorPosition(0);
+    const CoefficientTexts now = coefficientTexts();
+    for (auto [box, state] : {std::pair(m_txtRes, &m_yState), std::pair(m_txtRes2, &m_xState)}) {
+        const bool result = box->holdsResult() && !box->text().isEmpty();
+        box->setStale(result && (state->failed || state->from != now));
+    }
 }
 
 void frmTarnyxEquations::dispatch(void (frmTarnyxEquations::*handler)()) noexcept
 {
     QString message;
+    m_failureContext.clear();
     try {
         (this->*handler)();
         return;
@@ -248,13 +254,20 @@ void frmTarnyxEquations::dispatch(void (frmTarnyxEquations::*handler)()) noexcep
     } catch (...) {
         message = QStringLiteral("The calculation failed.");
     }
+    if (!m_failureContext.isEmpty())
+        message += QLatin1Char(' ') + m_failureContext;
     m_reporter(this, message);
 }
 
 // Y first, then X; when Y fails, X is not attempted.
 void frmTarnyxEquations::cmdCalc_Click()
 {
+    m_failureContext =
+        QStringLiteral("Neither result could be computed; both boxes keep their earlier values.");
     solveY();
+    m_failureContext = QStringLiteral("Y = %1 was computed. X could not be computed; its box "
+                                      "keeps its earlier value.")
+                           .arg(m_txtRes->text());
     solveX();
 }
 
@@ -263,21 +276,44 @@ void frmTarnyxEquations::Command1_Click()
     close();
 }
 
-std::array<std::string, 6> frmTarnyxEquations::coefficientTexts() const
+frmTarnyxEquations::CoefficientTexts frmTarnyxEquations::coefficientTexts() const
 {
-    return {m_txt1X->text().toStdString(),   m_txt1Y->text().toStdString(),
-            m_txtAns1->text().toStdString(), m_txt2X->text().toStdString(),
-            m_txt2Y->text().toStdString(),   m_txtAns2->text().toStdString()};
+    return {m_txt1X->text(), m_txt1Y->text(), m_txtAns1->text(),
+            m_txt2X->text(), m_txt2Y->text(), m_txtAns2->text()};
+}
+
+void frmTarnyxEquations::compute(ClickLineEdit *box, ResultState &state,
+                                 std::string (*solve)(const solver::CoefficientTexts &))
+{
+    const CoefficientTexts texts = coefficientTexts();
+    std::array<std::string, 6> t;
+    std::transform(texts.begin(), texts.end(), t.begin(),
+                   [](const QString &s) { return s.toStdString(); });
+    std::string result;
+    try {
+        result = solve({t[0], t[1], t[2], t[3], t[4], t[5]});
+    } catch (...) {
+        state.failed = true;
+        updateStale();
+        throw;
+    }
+    state = {texts, false};
+    box->showResult(QString::fromStdString(result));
+    updateStale();
 }
 
 void frmTarnyxEquations::solveY()
 {
-    const auto texts = coefficientTexts();
-    showResult(m_txtRes, solver::solveY(viewOf(texts)));
+    if (m_failureContext.isEmpty())
+        m_failureContext =
+            QStringLiteral("Y could not be computed; its box keeps its earlier value.");
+    compute(m_txtRes, m_yState, &solver::solveY);
 }
 
 void frmTarnyxEquations::solveX()
 {
-    const auto texts = coefficientTexts();
-    showResult(m_txtRes2, solver::solveX(viewOf(texts)));
+    if (m_failureContext.isEmpty())
+        m_failureContext =
+            QStringLiteral("X could not be computed; its box keeps its earlier value.");
+    compute(m_txtRes2, m_xState, &solver::solveX);
 }

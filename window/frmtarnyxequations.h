@@ -7,11 +7,18 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class ClickLineEdit;
 class QLabel;
-class QLineEdit;
 class QPushButton;
+namespace form {
+struct Control;
+}
+namespace solver {
+struct CoefficientTexts;
+}
 
 // The program's one window: the two equations, their six coefficient boxes, the X and Y result
 // boxes, Calculate and Exit. Its four handlers are Calculate (Y, then X), Exit, and a click in
@@ -32,31 +39,52 @@ protected:
     bool event(QEvent *event) override;
 
 private:
+    // The six coefficient texts, in the order a1, b1, c1, a2, b2, c2.
+    using CoefficientTexts = std::array<QString, 6>;
+
+    // What a result box shows: computed from which coefficient texts, and whether the latest
+    // computation of it succeeded.
+    struct ResultState
+    {
+        CoefficientTexts from;
+        bool failed = false;
+    };
+
     void buildControls();
     void loadPictures();
     void applyColours();
     void connectHandlers();
-    void showResult(ClickLineEdit *box, const std::string &text);
+    void updateStale();
 
     void cmdCalc_Click();
     void Command1_Click();
     void solveY();
     void solveX();
-    // The six coefficient boxes' texts, in the order a1, b1, c1, a2, b2, c2.
-    std::array<std::string, 6> coefficientTexts() const;
+    // Computes one result from the boxes' texts and shows it; a failure is recorded and raised.
+    void compute(ClickLineEdit *box, ResultState &state,
+                 std::string (*solve)(const solver::CoefficientTexts &));
+    CoefficientTexts coefficientTexts() const;
 
     // Runs a handler and reports what it raised, so no exception reaches the event loop.
     void dispatch(void (frmTarnyxEquations::*handler)()) noexcept;
 
-    QLineEdit *m_txt1X = nullptr;
-    QLineEdit *m_txt1Y = nullptr;
-    QLineEdit *m_txtAns1 = nullptr;
-    QLineEdit *m_txt2X = nullptr;
-    QLineEdit *m_txt2Y = nullptr;
-    QLineEdit *m_txtAns2 = nullptr;
+    ClickLineEdit *m_txt1X = nullptr;
+    ClickLineEdit *m_txt1Y = nullptr;
+    ClickLineEdit *m_txtAns1 = nullptr;
+    ClickLineEdit *m_txt2X = nullptr;
+    ClickLineEdit *m_txt2Y = nullptr;
+    ClickLineEdit *m_txtAns2 = nullptr;
     ClickLineEdit *m_txtRes = nullptr;
     ClickLineEdit *m_txtRes2 = nullptr;
     QPushButton *m_cmdCalc = nullptr;
     QPushButton *m_Command1 = nullptr;
+    QLabel *m_Image3 = nullptr;
+    // The labels whose colours the table sets, with their table rows.
+    std::vector<std::pair<const form::Control *, QLabel *>> m_colouredLabels;
+
+    ResultState m_yState;
+    ResultState m_xState;
+    // What the failure message adds: which results were computed and what the boxes keep.
+    QString m_failureContext;
     ErrorReporter m_reporter = &frmTarnyxEquations::showErrorBox;
 };
