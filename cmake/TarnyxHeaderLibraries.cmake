@@ -23,3 +23,14 @@ function(tarnyx_header_library name header)
 endfunction()
 
 tarnyx_header_library(fast_float fast_float.h)
+
+# Boost (header-only Multiprecision) for the exact arithmetic: the Boost::headers package where
+# the build machine's compiler builds for itself, the folder of links for a cross-compiler.
+if(NOT CMAKE_CROSSCOMPILING)
+    find_package(Boost 1.74 CONFIG QUIET)
+endif()
+if(TARGET Boost::headers)
+    add_library(tarnyx::boost ALIAS Boost::headers)
+else()
+    tarnyx_header_library(boost multiprecision/cpp_int.hpp)
+endif()

@@ -60,7 +60,7 @@ inline Reading read(std::string_view raw)
     std::string intPart = s.substr(i, intEnd - i);
     std::string fracPart;
     std::size_t end = intEnd;
-    if (end < s.size() && s[end] == '.') {
+    if (end < s.size() && (s[end] == '.' || s[end] == ',')) {
         std::size_t fracEnd = digitsFrom(end + 1, dec);
         fracPart = s.substr(end + 1, fracEnd - end - 1);
         end = fracEnd;

@@ -8,6 +8,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 
 namespace platform {
@@ -89,49 +90,62 @@ double octalDigitsToNumber(std::string_view digits)
     return hexDigitsToNumber(hexDigits);
 }
 
-double decimalToNumber(std::string_view text)
+// Adds one decimal digit to a non-negative magnitude, saturating far beyond any double exponent.
+std::int64_t saturatedDigit(std::int64_t value, char digit)
 {
+    constexpr std::int64_t limit = 1'000'000'000'000;
+    return value > limit ? value : value * 10 + (digit - '0');
+}
+
+ScannedNumber scanDecimal(std::string_view text)
+{
+    ScannedNumber number;
     std::size_t pos = 0;
-    bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
+        number.negative = text[pos] == '-';
         ++pos;
     }
-    std::string_view intDigits = leadingRun(text.substr(pos), isDigit);
+    const std::string_view intDigits = leadingRun(text.substr(pos), isDigit);
     pos += intDigits.size();
     std::string_view fracDigits;
-    bool point = pos < text.size() && text[pos] == '.';
-    if (point) {
+    if (pos < text.size() && (text[pos] == '.' || text[pos] == ',')) {
         fracDigits = leadingRun(text.substr(pos + 1), isDigit);
         if (!intDigits.empty() || !fracDigits.empty())
             pos += 1 + fracDigits.size();
     }
     if (intDigits.empty() && fracDigits.empty())
-        return 0.0;
+        return {};
 
-    bool expNegative = false;
-    std::string_view expDigits;
+    std::int64_t exponent = 0;
     if (pos < text.size() && std::string_view("eEdD").find(text[pos]) != std::string_view::npos) {
         std::size_t e = pos + 1;
+        bool expNegative = false;
         if (e < text.size() && (text[e] == '+' || text[e] == '-')) {
             expNegative = text[e] == '-';
             ++e;
         }
-        expDigits = leadingRun(text.substr(e), isDigit);
+        for (char c : leadingRun(text.substr(e), isDigit))
+            exponent = saturatedDigit(exponent, c);
+        if (expNegative)
+            exponent = -exponent;
     }
+    number.digits.reserve(intDigits.size() + fracDigits.size());
+    number.digits.append(intDigits).append(fracDigits);
+    number.exponent = exponent - static_cast<std::int64_t>(fracDigits.size());
+    return number;
+}
 
+double decimalToNumber(const ScannedNumber &number)
+{
+    if (number.digits.empty())
+        return 0.0;
     std::string normal;
-    normal.reserve(intDigits.size() + fracDigits.size() + expDigits.size() + 4);
-    if (negative)
+    normal.reserve(number.digits.size() + 24);
+    if (number.negative)
         normal += '-';
-    normal.append(intDigits.empty() ? std::string_view("0") : intDigits);
-    normal += '.';
-    normal.append(fracDigits);
-    if (!expDigits.empty()) {
-        normal += expNegative ? "e-" : "e";
-        normal.append(expDigits);
-    }
-
+    normal += number.digits;
+    normal += 'e';
+    normal += std::to_string(number.exponent);
     // fast_float rounds correctly however many digits there are; beyond the range it gives an
     // infinity, below it a zero or a subnormal of the right sign.
     double value = 0.0;
@@ -143,17 +157,42 @@ double decimalToNumber(std::string_view text)
 
 } // namespace
 
+ScannedNumber scanNumber(std::string_view text)
+{
+    const std::string compact = withoutBlanks(text);
+    const std::string_view s = compact;
+    if (s.size() >= 2 && s[0] == '&') {
+        ScannedNumber number;
+        if (s[1] == 'H' || s[1] == 'h') {
+            number.form = ScannedNumber::Form::Hexadecimal;
+            number.digits = leadingRun(s.substr(2), isHexDigit);
+            return number;
+        }
+        if (s[1] == 'O' || s[1] == 'o') {
+            number.form = ScannedNumber::Form::Octal;
+            number.digits = leadingRun(s.substr(2), isOctalDigit);
+            return number;
+        }
+    }
+    return scanDecimal(s);
+}
+
+double toNumber(const ScannedNumber &number)
+{
+    switch (number.form) {
+    case ScannedNumber::Form::Hexadecimal:
+        return hexDigitsToNumber(number.digits);
+    case ScannedNumber::Form::Octal:
+        return octalDigitsToNumber(number.digits);
+    case ScannedNumber::Form::Decimal:
+        break;
+    }
+    return decimalToNumber(number);
+}
+
 double textToNumber(std::string_view text)
 {
-    std::string compact = withoutBlanks(text);
-    std::string_view s = compact;
-    if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h')
-            return hexDigitsToNumber(leadingRun(s.substr(2), isHexDigit));
-        if (s[1] == 'O' || s[1] == 'o')
-            return octalDigitsToNumber(leadingRun(s.substr(2), isOctalDigit));
-    }
-    return decimalToNumber(s);
+    return toNumber(scanNumber(text));
 }
 
 std::string numberToText(double value)

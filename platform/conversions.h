@@ -1,18 +1,36 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 // The program's conversions between the text of a box and a double. They do not depend on the
-// locale: the decimal mark is always the period.
+// locale.
 namespace platform {
 
-// Reads the number that the text begins with. Blanks (space, tab, CR, LF) are ignored wherever
-// they stand. Then either "&H" or "&O" (any case) followed by hexadecimal or octal digits, read as
-// a non-negative integer, or the longest prefix [sign] digits [. digits] [E|D [sign] digits], in
-// which the digits may be missing on one side of the point. The reading is correctly rounded.
-// A text that does not begin with a number reads as 0; a number too large for a double raises
-// ErrorCode::Overflow, one too small reads as 0 or a subnormal.
+// The number a text begins with, as written, before any rounding. Blanks (space, tab, CR, LF)
+// are ignored wherever they stand. Then either "&H" or "&O" (any case) followed by hexadecimal or
+// octal digits, a non-negative integer, or the longest prefix [sign] digits [mark digits]
+// [E|D [sign] digits], where the mark is the first "." or "," and the digits may be missing on
+// one side of it. A text that does not begin with a number has no digits: it reads as 0.
+struct ScannedNumber
+{
+    enum class Form { Decimal, Hexadecimal, Octal };
+    Form form = Form::Decimal;
+    bool negative = false;
+    // The digits before and after the mark as one run (hexadecimal or octal: the digits).
+    std::string digits;
+    // A decimal's value is digits × 10^exponent. The exponent saturates far beyond any double's.
+    std::int64_t exponent = 0;
+};
+
+ScannedNumber scanNumber(std::string_view text);
+
+// The double nearest to a scanned number (correctly rounded). One too large for a double raises
+// ErrorCode::Overflow; one too small reads as 0 or a subnormal.
+double toNumber(const ScannedNumber &number);
+
+// toNumber(scanNumber(text)).
 double textToNumber(std::string_view text);
 
 // The text form of a finite double: at most 15 significant digits, trailing zeros dropped, the

@@ -15,7 +15,7 @@ for target in text_to_number number_to_text solver; do
     log=build/fuzz/fuzz_$target.log
     echo "fuzz_$target: $seconds s"
     status=0
-    build/fuzz/fuzz/fuzz_$target -max_total_time="$seconds" -print_final_stats=1 \
+    build/fuzz/fuzz/fuzz_$target -max_total_time="$seconds" -timeout=5 -print_final_stats=1 \
         -artifact_prefix=build/fuzz/crashes/"$target"- "$work" fuzz/corpus/"$target" \
         >"$log" 2>&1 || status=$?
     grep -E 'stat::number_of_executed_units|Done [0-9]+ runs|==[0-9]+==|SUMMARY|deadly' "$log" || true

@@ -1,8 +1,14 @@
 #include "solver.h"
 
+#include "exact.h"
+
 #include "platform/arithmetic.h"
 #include "platform/conversions.h"
 #include "platform/runtimeerror.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
 
 namespace solver {
 
@@ -85,14 +91,85 @@ double computeX(const Coefficients &c)
     return divide(u, m);
 }
 
-std::string solveY(const CoefficientTexts &texts)
+namespace {
+
+// The texts scanned once, for both the doubles and the exact values.
+struct Reading
 {
-    return platform::numberToText(computeY(readCoefficients(texts)));
+    Coefficients doubles;
+    std::optional<exact::System> exact;
+};
+
+Reading read(const CoefficientTexts &texts)
+{
+    using platform::scanNumber;
+    // Scanned and rounded in the order a1, b1, a2, b2, c1, c2, as readCoefficients reads them.
+    const std::array<platform::ScannedNumber, 6> n = {scanNumber(texts.a1), scanNumber(texts.b1),
+                                                      scanNumber(texts.c1), scanNumber(texts.a2),
+                                                      scanNumber(texts.b2), scanNumber(texts.c2)};
+    using platform::toNumber;
+    Reading r{};
+    r.doubles.a1 = toNumber(n[0]);
+    r.doubles.b1 = toNumber(n[1]);
+    r.doubles.a2 = toNumber(n[3]);
+    r.doubles.b2 = toNumber(n[4]);
+    r.doubles.c1 = toNumber(n[2]);
+    r.doubles.c2 = toNumber(n[5]);
+    r.exact = exact::System::analyse(n);
+    return r;
 }
 
-std::string solveX(const CoefficientTexts &texts)
+ErrorCode verdict(exact::Kind kind)
 {
-    return platform::numberToText(computeX(readCoefficients(texts)));
+    return kind == exact::Kind::NoSolution ? ErrorCode::NoSolution : ErrorCode::NotUnique;
+}
+
+// Y's divisor d = p − q is small beside the products it comes from.
+bool nearlyParallel(const Coefficients &c)
+{
+    const double p = c.a2 * c.b1, q = c.a1 * c.b2;
+    return std::fabs(p - q) < 1e-6 * (std::fabs(p) + std::fabs(q));
+}
+
+Result solve(const CoefficientTexts &texts, double (*compute)(const Coefficients &),
+             std::string (exact::System::*noteOn)(std::string_view, bool) const)
+{
+    const Reading r = read(texts);
+    double value = 0.0;
+    try {
+        value = compute(r.doubles);
+    } catch (const RuntimeError &error) {
+        // An overflow is reported as such; so is everything when the exact part gave up.
+        const bool zeroDivisor =
+            error.code() == ErrorCode::NoSolution || error.code() == ErrorCode::NotUnique;
+        if (!zeroDivisor || !r.exact)
+            throw;
+        if (r.exact->kind() != exact::Kind::Unique)
+            throw RuntimeError(verdict(r.exact->kind()));
+        // One solution, but the doubles' divisor is zero: nearly parallel, or underflowed.
+        throw RuntimeError(ErrorCode::Imprecise,
+                           "The exact solution is " + r.exact->solutionText() + ".");
+    }
+    // Singular as typed: the doubles found one point of a line, or a huge number where no
+    // solution exists.
+    if (r.exact && r.exact->kind() != exact::Kind::Unique)
+        throw RuntimeError(verdict(r.exact->kind()));
+    Result result{platform::numberToText(value), {}};
+    if (r.exact)
+        result.note = ((*r.exact).*noteOn)(result.text, nearlyParallel(r.doubles));
+    return result;
+}
+
+} // namespace
+
+Result solveY(const CoefficientTexts &texts)
+{
+    return solve(texts, &computeY, &exact::System::noteOnY);
+}
+
+Result solveX(const CoefficientTexts &texts)
+{
+    return solve(texts, &computeX, &exact::System::noteOnX);
 }
 
 } // namespace solver

@@ -7,6 +7,11 @@
 // operation (platform/arithmetic.h) in a fixed order, so results are reproducible to the bit.
 // Failures raise platform::RuntimeError: NoSolution or NotUnique when the system has no single
 // solution, Overflow when a number read or formed leaves the double range.
+//
+// solveY and solveX also solve the equations as typed in exact arithmetic (solver/exact.h):
+// its verdict is the one given whenever the system is singular, a double result is withheld
+// where the doubles only found rounding noise (Imprecise, with the exact solution), and each
+// result comes with a note that gives the exact value where the text is not it.
 namespace solver {
 
 struct CoefficientTexts
@@ -29,8 +34,16 @@ double computeY(const Coefficients &c);
 // system still has one solution, X = (b2·c1 − b1·c2) ÷ (a1·b2 − a2·b1) instead.
 double computeX(const Coefficients &c);
 
-// The text to show for Y and for X, read from and written as the boxes' texts.
-std::string solveY(const CoefficientTexts &texts);
-std::string solveX(const CoefficientTexts &texts);
+// What a result box shows: the double result's text, and what is known of it ("Exactly 1/5 =
+// 0.2."; empty when the text is exact or the exact part gave up).
+struct Result
+{
+    std::string text;
+    std::string note;
+};
+
+// Y and X from the boxes' texts.
+Result solveY(const CoefficientTexts &texts);
+Result solveX(const CoefficientTexts &texts);
 
 } // namespace solver

@@ -7,8 +7,10 @@
 //
 // The file has one row a line, fields separated by tabs; a line starting with '#' is a comment.
 //   read   <text> <bits of the double, 16 hex digits, or an outcome in <>>
-//   solve  <a1> <b1> <c1> <a2> <b2> <c2> <Y text> <Y bits> <X text> <X bits>
-// where a failed result shows its error in <> for both its text and its bits.
+//   solve  <a1> <b1> <c1> <a2> <b2> <c2> <Y text> <Y note> <Y bits> <X text> <X note> <X bits>
+// where the text and note are what the window shows (solveY, solveX: a failure shows its error
+// in <>, with the exact solution of an imprecise one as its note), and the bits are those of the
+// double computation alone (computeY, computeX), or its error in <>.
 #include "platform/conversions.h"
 #include "platform/runtimeerror.h"
 #include "solver/solver.h"
@@ -22,6 +24,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -40,6 +43,8 @@ std::string outcome(ErrorCode code)
         return "<no solution>";
     case ErrorCode::NotUnique:
         return "<not unique>";
+    case ErrorCode::Imprecise:
+        return "<imprecise>";
     }
     return "<?>";
 }
@@ -68,13 +73,21 @@ std::vector<std::string> solveRow(const std::array<std::string, 6> &t)
 {
     std::vector<std::string> row = {"solve", t[0], t[1], t[2], t[3], t[4], t[5]};
     const solver::CoefficientTexts texts{t[0], t[1], t[2], t[3], t[4], t[5]};
-    for (auto compute : {&solver::computeY, &solver::computeX}) {
+    const std::pair<solver::Result (*)(const solver::CoefficientTexts &),
+                    double (*)(const solver::Coefficients &)>
+        unknowns[] = {{&solver::solveY, &solver::computeY}, {&solver::solveX, &solver::computeX}};
+    for (auto [solve, compute] : unknowns) {
         try {
-            const double value = compute(solver::readCoefficients(texts));
-            row.push_back(platform::numberToText(value));
-            row.push_back(bits(value));
+            const solver::Result shown = solve(texts);
+            row.push_back(shown.text);
+            row.push_back(shown.note);
         } catch (const RuntimeError &e) {
             row.push_back(outcome(e.code()));
+            row.push_back(e.detail());
+        }
+        try {
+            row.push_back(bits(compute(solver::readCoefficients(texts))));
+        } catch (const RuntimeError &e) {
             row.push_back(outcome(e.code()));
         }
     }
@@ -117,7 +130,7 @@ int check(const char *path)
         std::vector<std::string> actual;
         if (expected.size() == 3 && expected[0] == "read")
             actual = readRow(expected[1]);
-        else if (expected.size() == 11 && expected[0] == "solve")
+        else if (expected.size() == 13 && expected[0] == "solve")
             actual = solveRow(
                 {expected[1], expected[2], expected[3], expected[4], expected[5], expected[6]});
         if (actual == expected) {

@@ -55,7 +55,9 @@ void TestConversions::readsNumber_data()
     QTest::newRow("exponent sign without digits")              << "2e+"                                   << 2.0;
     QTest::newRow("trailing letters")                          << "3x"                                    << 3.0;
     QTest::newRow("second point ends the number")              << "1.2.3"                                 << 1.2;
-    QTest::newRow("comma is not a decimal mark")               << "1,5"                                   << 1.0;
+    QTest::newRow("comma is a decimal mark")                   << "2,5"                                   << 2.5;
+    QTest::newRow("comma with an exponent")                    << "1,5E3"                                 << 1500.0;
+    QTest::newRow("second mark ends the number")               << "1,000.5"                               << 1.0;
     QTest::newRow("empty")                                     << ""                                      << 0.0;
     QTest::newRow("only blanks")                               << "  \t "                                 << 0.0;
     QTest::newRow("letters")                                   << "abc"                                   << 0.0;

@@ -1,4 +1,5 @@
 #include "platform/runtimeerror.h"
+#include "solver/exact.h"
 #include "solver/solver.h"
 #include "testsupport.h"
 
@@ -25,7 +26,7 @@ template <typename Solve>
 Outcome run(Solve solve, const solver::CoefficientTexts &texts)
 {
     try {
-        return {solve(texts), std::nullopt};
+        return {solve(texts).text, std::nullopt};
     } catch (const RuntimeError &e) {
         return {std::nullopt, e.code()};
     }
@@ -44,6 +45,8 @@ QString show(const Outcome &o)
         return "<no solution>";
     case ErrorCode::NotUnique:
         return "<not unique>";
+    case ErrorCode::Imprecise:
+        return "<imprecise>";
     }
     return "<?>";
 }
@@ -83,6 +86,10 @@ private slots:
     void followsStepOrderToTheBit();
     void keepsStepsWhenCramerWouldDiffer();
     void readsInOrderFromTexts();
+    void readsExactValue_data();
+    void readsExactValue();
+    void notesTheExactValue_data();
+    void notesTheExactValue();
 };
 
 void TestSolver::solves_data()
@@ -117,6 +124,13 @@ void TestSolver::solves_data()
     QTest::newRow("product overflows")                      << "1e200"  << "1e200" << "1"      << "1e200" << "2"      << "1"     << "<overflow>"        << "<overflow>";
     QTest::newRow("quotient overflows")                     << "1"      << "0"     << "0"      << "0"     << "1e-300" << "1e300" << "<overflow>"        << "<overflow>";
     QTest::newRow("tiny but exact")                         << "1e-300" << "0"     << "1e-300" << "0"     << "1"      << "2"     << "2"                 << "1";
+    QTest::newRow("exact X 1/5, shown rounded")             << "1"      << "1"     << "-9"     << "6"     << "1"      << "-8"    << "-9.2"              << "0.199999999999999";
+    QTest::newRow("exact X 0, shown tiny")                  << "1"      << "3"     << "7"      << "9"     << "3"      << "7"     << "2.33333333333333"  << "-7.89491928622333E-16";
+    QTest::newRow("nearly parallel decimals")               << "0.1"    << "0.2"   << "0.3"    << "0.2"   << "0.4000001" << "0.6000001" << "1.00000000138778" << "0.999999997224442";
+    QTest::newRow("products underflow: one solution")       << "1E-200" << "0"     << "1E-200" << "0"     << "1E-200" << "1E-200" << "<imprecise>"      << "<imprecise>";
+    QTest::newRow("parallel in exact decimals")             << "0.1"    << "0.3"   << "1"      << "0.3"   << "0.9"    << "2"     << "<no solution>"     << "<no solution>";
+    QTest::newRow("same line in exact decimals")            << "0.1"    << "0.3"   << "1"      << "0.3"   << "0.9"    << "3"     << "<not unique>"      << "<not unique>";
+    QTest::newRow("comma as decimal mark")                  << "2,5"    << "0"     << "5"      << "0"     << "1"      << "1,5"   << "1.5"               << "2";
     // clang-format on
 }
 
@@ -191,6 +205,74 @@ void TestSolver::readsInOrderFromTexts()
     QCOMPARE(c.a2, 4.0);
     QCOMPARE(c.b2, 5.0);
     QCOMPARE(c.c2, 6.0);
+}
+
+void TestSolver::readsExactValue_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("exact"); // "" when beyond the exact part's bounds
+
+    const QString thousandDigits = QString(1000, QLatin1Char('7'));
+    // clang-format off
+    QTest::newRow("decimal tenth")                 << "0.1"                      << "1/10";
+    QTest::newRow("negative decimal")              << "-2.50"                    << "-5/2";
+    QTest::newRow("exponent")                      << "1.5E3"                    << "1500";
+    QTest::newRow("negative D exponent")           << "25d-3"                    << "1/40";
+    QTest::newRow("comma as decimal mark")         << "2,5"                      << "5/2";
+    QTest::newRow("comma with exponent")           << "1,5E3"                    << "1500";
+    QTest::newRow("second mark ends it")           << "1,000.5"                  << "1";
+    QTest::newRow("blanks inside")                 << " - 1 2 . 5"               << "-25/2";
+    QTest::newRow("hexadecimal")                   << "&H1F"                     << "31";
+    QTest::newRow("octal")                         << "&o17"                     << "15";
+    QTest::newRow("beyond a double, still exact")  << "1e400"                    << "1" + QString(400, QLatin1Char('0'));
+    QTest::newRow("no number")                     << "abc"                      << "0";
+    QTest::newRow("trailing letters")              << "3x"                       << "3";
+    QTest::newRow("1000 digits: within")           << thousandDigits             << thousandDigits;
+    QTest::newRow("1001 digits: beyond")           << thousandDigits + "7"       << "";
+    QTest::newRow("zeros do not count")            << "00" + thousandDigits + "000" << thousandDigits + "000";
+    QTest::newRow("exponent 1000: within")         << "1e-1000"                  << "1/1" + QString(1000, QLatin1Char('0'));
+    QTest::newRow("exponent 1001: beyond")         << "1e-1001"                  << "";
+    // clang-format on
+}
+
+// Each text also denotes an exact rational: the number it begins with, before any rounding.
+void TestSolver::readsExactValue()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, exact);
+    const auto reading = solver::exact::exactReading(text.toStdString());
+    QCOMPARE(reading ? QString::fromStdString(*reading) : QString(), exact);
+}
+
+void TestSolver::notesTheExactValue_data()
+{
+    QTest::addColumn<QStringList>("coefficients");
+    QTest::addColumn<QString>("yNote");
+    QTest::addColumn<QString>("xNote");
+
+    // clang-format off
+    QTest::newRow("X shown 0.199999999999999")  << QStringList{"1", "1", "-9", "6", "1", "-8"}                       << ""                                    << "Exactly 1/5 = 0.2.";
+    QTest::newRow("X shown as a tiny number")    << QStringList{"1", "3", "7", "9", "3", "7"}                        << "Exactly 7/3."                        << "Exactly 0.";
+    QTest::newRow("nearly parallel decimals")    << QStringList{"0.1", "0.2", "0.3", "0.2", "0.4000001", "0.6000001"} << "Exactly 1. Only the first 9 digits are right. The equations are nearly parallel." << "Exactly 1. Only the first 8 digits are right. The equations are nearly parallel.";
+    QTest::newRow("exact results: no note")      << QStringList{"2", "3", "8", "1", "1", "3"}                        << ""                                    << "";
+    QTest::newRow("rounded to 15 digits")        << QStringList{"1", "0", "123456789012345678", "0", "1", "1"}      << ""                                    << "All its digits are right; the exact value has more.";
+    QTest::newRow("a third")                     << QStringList{"3", "0", "1", "0", "3", "1"}                        << "Exactly 1/3."                        << "Exactly 1/3.";
+    // clang-format on
+}
+
+// A result whose text is not the exact solution says so, with the exact value where it is short,
+// or with how many of its digits are right.
+void TestSolver::notesTheExactValue()
+{
+    QFETCH(QStringList, coefficients);
+    QFETCH(QString, yNote);
+    QFETCH(QString, xNote);
+    std::string t[6];
+    for (int i = 0; i < 6; ++i)
+        t[i] = coefficients.at(i).toStdString();
+    const solver::CoefficientTexts texts{t[0], t[1], t[2], t[3], t[4], t[5]};
+    QCOMPARE(QString::fromStdString(solver::solveY(texts).note), yNote);
+    QCOMPARE(QString::fromStdString(solver::solveX(texts).note), xNote);
 }
 
 QTEST_APPLESS_MAIN(TestSolver)

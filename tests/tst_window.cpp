@@ -22,6 +22,8 @@ const QString noSolution = "No solution: the two equations contradict each other
 const QString notUnique =
     "No unique solution: infinitely many pairs of X and Y satisfy both equations.";
 const QString tooLarge = "The numbers are too large to calculate with.";
+const QString imprecise = "The equations cannot be solved in double precision: they are too nearly "
+                          "parallel, or their numbers too small.";
 // What a failure message adds: after Calculate's Y failed, after its X failed (Y = 1 computed),
 // and after a result-box click.
 const QString neither = " Neither result could be computed; both boxes keep their earlier values.";
@@ -51,6 +53,8 @@ private slots:
     void showsWholeResultFromItsStart();
     void showsStartWhenFocusMoves_data();
     void showsStartWhenFocusMoves();
+    void notesTheExactValue_data();
+    void notesTheExactValue();
     void marksResultsFromEarlierEquations_data();
     void marksResultsFromEarlierEquations();
     void resultBoxStaysEditable();
@@ -157,6 +161,8 @@ void TestWindow::calculates_data()
     QTest::newRow("parallel: nothing changes")    << QStringList{"1", "1", "1", "2", "2", "3"}         << "old" << "old" << noSolution + neither;
     QTest::newRow("all empty: nothing changes")   << QStringList{"", "", "", "", "", ""}               << "old" << "old" << notUnique + neither;
     QTest::newRow("too large: nothing changes")   << QStringList{"1e999", "1", "1", "1", "2", "3"}     << "old" << "old" << tooLarge + neither;
+    QTest::newRow("underflow: exact solution told")  << QStringList{"1E-200", "0", "1E-200", "0", "1E-200", "1E-200"} << "old" << "old" << imprecise + " The exact solution is X = 1, Y = 1." + neither;
+    QTest::newRow("exactly parallel decimals")     << QStringList{"0.1", "0.3", "1", "0.3", "0.9", "2"} << "old" << "old" << noSolution + neither;
     QTest::newRow("X overflows after Y is shown") << QStringList{"1e-300", "0", "1e10", "0", "1", "1"} << "1"   << "old" << tooLarge + yWasOne;
     // clang-format on
 }
@@ -288,7 +294,8 @@ void TestWindow::showsWholeResultFromItsStart()
     click(qPrintable(clicked));
     QCOMPARE(shown->text(), text);
     QCOMPARE(shown->cursorPosition(), 0);
-    QCOMPARE(shown->toolTip(), wide ? text : QString());
+    // After what the window knows of the value, if anything ("Exactly 1/3.").
+    QCOMPARE(shown->toolTip().endsWith(text), wide);
 
     if (shown->hasFocus()) {
         QCOMPARE(shown->displayedText(), text);
@@ -378,6 +385,37 @@ void TestWindow::showsStartWhenFocusMoves()
     QTextDocument tip;
     tip.setHtml(b->toolTip());
     QCOMPARE(Qt::mightBeRichText(b->toolTip()) ? tip.toPlainText() : b->toolTip(), text);
+}
+
+void TestWindow::notesTheExactValue_data()
+{
+    QTest::addColumn<QStringList>("coefficients");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("note");
+
+    // clang-format off
+    QTest::newRow("X + Y = -9, 6X + Y = -8")    << QStringList{"1", "1", "-9", "6", "1", "-8"}                       << "txtRes2" << "Exactly 1/5 = 0.2.";
+    QTest::newRow("X + 3Y = 7, 9X + 3Y = 7")    << QStringList{"1", "3", "7", "9", "3", "7"}                        << "txtRes2" << "Exactly 0.";
+    QTest::newRow("nearly parallel decimals")   << QStringList{"0.1", "0.2", "0.3", "0.2", "0.4000001", "0.6000001"} << "txtRes"  << "Exactly 1. Only the first 9 digits are right. The equations are nearly parallel.";
+    // clang-format on
+}
+
+// A result whose text is not the exact solution says so in its tooltip, its accessible
+// description and its What's This; a result from earlier equations does not.
+void TestWindow::notesTheExactValue()
+{
+    QFETCH(QStringList, coefficients);
+    QFETCH(QString, name);
+    QFETCH(QString, note);
+    typeCoefficients(coefficients);
+    click("cmdCalc");
+    QLineEdit *b = box(qPrintable(name));
+    QVERIFY2(b->toolTip().startsWith(note), qPrintable(b->toolTip()));
+    QVERIFY2(b->accessibleDescription().contains(note), qPrintable(b->accessibleDescription()));
+    QVERIFY2(b->whatsThis().startsWith(note), qPrintable(b->whatsThis()));
+    type("txtAns2", "0");
+    QVERIFY2(!b->toolTip().contains(note), qPrintable(b->toolTip()));
+    QVERIFY2(!b->accessibleDescription().contains(note), qPrintable(b->accessibleDescription()));
 }
 
 void TestWindow::marksResultsFromEarlierEquations_data()
@@ -552,7 +590,8 @@ void TestWindow::convertsVeryLongText()
     QCOMPARE(box("txtRes2")->text(), QString("1.5"));
 }
 
-// A comma-decimal locale changes neither how a box is read nor how a result is written.
+// A comma-decimal locale changes neither how a box is read nor how a result is written: a comma
+// or a period is a decimal mark whatever the locale, and results are written with a period.
 void TestWindow::ignoresCommaDecimalLocale()
 {
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
@@ -560,7 +599,7 @@ void TestWindow::ignoresCommaDecimalLocale()
     click("cmdCalc");
     QLocale::setDefault(QLocale::c());
     QCOMPARE(box("txtRes")->text(), QString("0.375"));
-    QCOMPARE(box("txtRes2")->text(), QString("0.5"));
+    QCOMPARE(box("txtRes2")->text(), QString("0.75"));
 }
 
 void TestWindow::pastesMegabyteText_data()

@@ -128,8 +128,8 @@ void ClickLineEdit::setValueNote(const QString &note)
 }
 
 // One place builds the note: the description, then what is known of the value (from earlier
-// equations, or what the window says of it), and in the tooltip the whole text when it does
-// not fit. The tooltip is plain text: a typed "<b>" is shown, not obeyed.
+// equations, or what the window says of it), and in the tooltip and What's This the whole text
+// when it does not fit. Both are plain text: a typed "<b>" is shown, not obeyed.
 void ClickLineEdit::updateNote()
 {
     const QString value = m_stale ? staleNote : m_valueNote;
@@ -142,8 +142,11 @@ void ClickLineEdit::updateNote()
         tip.append(text());
     tip.removeAll(QString());
     const QString plain = tip.join(QLatin1Char(' '));
-    setToolTip(Qt::mightBeRichText(plain) ? Qt::convertFromPlainText(plain, Qt::WhiteSpaceNoWrap)
-                                          : plain);
+    const QString shown =
+        Qt::mightBeRichText(plain) ? Qt::convertFromPlainText(plain, Qt::WhiteSpaceNoWrap) : plain;
+    setToolTip(shown);
+    // What's This (Shift+F1) tells a keyboard user the same.
+    setWhatsThis(shown);
 }
 
 void ClickLineEdit::mousePressEvent(QMouseEvent *event)

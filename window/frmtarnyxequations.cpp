@@ -249,6 +249,8 @@ void frmTarnyxEquations::dispatch(void (frmTarnyxEquations::*handler)()) noexcep
         return;
     } catch (const platform::RuntimeError &error) {
         message = errorMessage(error.code());
+        if (!error.detail().empty())
+            message += QLatin1Char(' ') + QString::fromStdString(error.detail());
     } catch (const std::bad_alloc &) {
         message = QStringLiteral("There is not enough memory to calculate.");
     } catch (...) {
@@ -283,13 +285,13 @@ frmTarnyxEquations::CoefficientTexts frmTarnyxEquations::coefficientTexts() cons
 }
 
 void frmTarnyxEquations::compute(ClickLineEdit *box, ResultState &state,
-                                 std::string (*solve)(const solver::CoefficientTexts &))
+                                 solver::Result (*solve)(const solver::CoefficientTexts &))
 {
     const CoefficientTexts texts = coefficientTexts();
     std::array<std::string, 6> t;
     std::transform(texts.begin(), texts.end(), t.begin(),
                    [](const QString &s) { return s.toStdString(); });
-    std::string result;
+    solver::Result result;
     try {
         result = solve({t[0], t[1], t[2], t[3], t[4], t[5]});
     } catch (...) {
@@ -298,7 +300,8 @@ void frmTarnyxEquations::compute(ClickLineEdit *box, ResultState &state,
         throw;
     }
     state = {texts, false};
-    box->showResult(QString::fromStdString(result));
+    box->showResult(QString::fromStdString(result.text));
+    box->setValueNote(QString::fromStdString(result.note));
     updateStale();
 }
 

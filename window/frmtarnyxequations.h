@@ -18,7 +18,8 @@ struct Control;
 }
 namespace solver {
 struct CoefficientTexts;
-}
+struct Result;
+} // namespace solver
 
 // The program's one window: the two equations, their six coefficient boxes, the X and Y result
 // boxes, Calculate and Exit. Its four handlers are Calculate (Y, then X), Exit, and a click in
@@ -62,7 +63,7 @@ private:
     void solveX();
     // Computes one result from the boxes' texts and shows it; a failure is recorded and raised.
     void compute(ClickLineEdit *box, ResultState &state,
-                 std::string (*solve)(const solver::CoefficientTexts &));
+                 solver::Result (*solve)(const solver::CoefficientTexts &));
     CoefficientTexts coefficientTexts() const;
 
     // Runs a handler and reports what it raised, so no exception reaches the event loop.
