@@ -55,6 +55,9 @@ for role in "${roles[@]}"; do
             pkg-config xvfb xauth libxcb1-dev
             # formatting check
             clang-format
+            # the screen reader check: Orca on its own D-Bus session and accessibility bus,
+            # driven by typed keys
+            orca at-spi2-core dbus xdotool
         )
         ;;
     windows)

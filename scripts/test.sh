@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds and runs every check: formatting, the test suite in a Release
 # build with warnings as errors and again under AddressSanitizer and UBSan, the Debian package,
-# the program on Wayland, bounded fuzzing and a quick start-up benchmark.
+# the program on Wayland, the screen reader check, bounded fuzzing and a quick run of the
+# benchmarks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,6 +28,9 @@ bash scripts/check-package.sh build/ci
 
 step "native Wayland (headless weston)"
 bash scripts/check-wayland.sh build/ci/app/tarnyx
+
+step "screen reader (Orca)"
+bash scripts/check-screen-reader.sh build/ci/app/tarnyx
 
 step "fuzzing (bounded)"
 bash scripts/fuzz.sh "${TARNYX_FUZZ_SECONDS:-60}"

@@ -6,7 +6,7 @@ echo "$run" | grep -qx qt6-base-dev || { echo "the run role lacks Qt" >&2; exit 
 found=0
 for tool in libqt6test6 weston clang libclang-rt-14-dev clang-format lintian devscripts \
     appstream desktop-file-utils binutils-mingw-w64-x86-64 xvfb libxcb1-dev pkg-config orca \
-    g++-i686-linux-gnu g++-aarch64-linux-gnu qemu-user wine; do
+    g++-i686-linux-gnu g++-aarch64-linux-gnu qemu-user wine xdotool at-spi2-core; do
     if echo "$run" | grep -qx "$tool"; then
         echo "the run role installs the test tool $tool" >&2
         found=1

@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
@@ -106,6 +107,10 @@ void TestLayout::window()
 {
     QCOMPARE(m_window->objectName(), QString("frmTarnyxEquations"));
     QCOMPARE(m_window->windowTitle(), QString("TARNYX EQUATIONS"));
+    // Assistive technology sees a frame named by the caption.
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(m_window.get());
+    QCOMPARE(accessible->role(), QAccessible::Window);
+    QCOMPARE(accessible->text(QAccessible::Name), QString("TARNYX EQUATIONS"));
     QCOMPARE(m_window->size(), QSize(504, 426));
     QCOMPARE(m_window->palette().color(QPalette::Window), QColor(Qt::black));
     QVERIFY(m_window->autoFillBackground());
@@ -123,33 +128,35 @@ void TestLayout::controls_data()
     QTest::addColumn<bool>("bold");
     QTest::addColumn<QString>("fore");
     QTest::addColumn<QString>("back");
+    QTest::addColumn<QString>(
+        "description"); // the accessible description: what the name does not say
 
     const QString sans = "Liberation Sans", serif = "Liberation Serif";
     // clang-format off
-    QTest::newRow("lblX")       << "label"   << "X"                          << QRect(1200, 960, 495, 615)    << sans  << 12.0 << true  << "highlight text" << "button text";
-    QTest::newRow("txt1X")      << "box"     << ""                           << QRect(120, 720, 975, 615)     << serif << 12.0 << true  << ""               << "";
-    QTest::newRow("lblY")       << "label"   << "Y"                          << QRect(4080, 960, 495, 615)    << sans  << 12.0 << true  << "highlight text" << "button text";
-    QTest::newRow("txt1Y")      << "box"     << ""                           << QRect(3000, 720, 975, 615)    << serif << 12.0 << true  << ""               << "";
-    QTest::newRow("txtAns1")    << "box"     << ""                           << QRect(6000, 720, 1215, 735)   << serif << 12.0 << true  << ""               << "";
-    QTest::newRow("Label1")     << "label"   << "X"                          << QRect(1200, 2040, 495, 615)   << sans  << 12.0 << true  << "highlight text" << "button text";
-    QTest::newRow("txt2X")      << "box"     << ""                           << QRect(120, 1800, 975, 615)    << serif << 12.0 << true  << ""               << "";
-    QTest::newRow("Label2")     << "label"   << "Y"                          << QRect(4080, 2040, 495, 615)   << sans  << 12.0 << true  << "highlight text" << "button text";
-    QTest::newRow("txt2Y")      << "box"     << ""                           << QRect(3000, 1800, 975, 615)   << serif << 12.0 << true  << ""               << "";
-    QTest::newRow("lblequals")  << "label"   << "="                          << QRect(4680, 960, 1215, 615)   << sans  << 18.0 << true  << "#ffffff"        << "#000000";
-    QTest::newRow("lblequals1") << "label"   << "="                          << QRect(4680, 2040, 1215, 615)  << sans  << 18.0 << true  << "#ffffff"        << "#000000";
-    QTest::newRow("txtAns2")    << "box"     << ""                           << QRect(6000, 1800, 1215, 735)  << serif << 12.0 << true  << ""               << "";
-    QTest::newRow("lblXis")     << "label"   << "X = "                       << QRect(360, 2880, 1215, 615)   << sans  << 13.5 << true  << "#ffffff"        << "#000000";
-    QTest::newRow("lblYis")     << "label"   << "Y = "                       << QRect(360, 3600, 1215, 615)   << sans  << 13.5 << true  << "#ffffff"        << "#000000";
-    QTest::newRow("cmdCalc")    << "button"  << "C&alculate"                 << QRect(3240, 2880, 3135, 1455) << sans  << 12.0 << true  << ""               << "";
-    QTest::newRow("txtRes")     << "box"     << ""                           << QRect(1680, 3600, 1215, 735)  << serif << 12.0 << true  << ""               << "";
-    QTest::newRow("txtRes2")    << "box"     << ""                           << QRect(1680, 2880, 1215, 735)  << serif << 12.0 << true  << ""               << "";
-    QTest::newRow("lblPlus")    << "label"   << "+"                          << QRect(1680, 840, 1215, 495)   << sans  << 13.5 << true  << "highlight text" << "#000000";
-    QTest::newRow("lblPlus1")   << "label"   << "+"                          << QRect(1680, 1920, 1215, 495)  << sans  << 13.5 << true  << "highlight text" << "#000000";
-    QTest::newRow("lblTovrin")  << "label"   << "\u00A9 Tarnyx 2026"         << QRect(5160, 5280, 2175, 495)  << sans  << 12.0 << true  << "#00ff00"        << "#000000";
-    QTest::newRow("Command1")   << "button"  << "E&xit"                      << QRect(3240, 4560, 3135, 495)  << sans  << 12.0 << true  << ""               << "";
-    QTest::newRow("Label3")     << "label"   << "https://tarnyx.example.org" << QRect(3720, 5760, 3615, 375)  << sans  << 9.75 << false << "#ffff00"        << "button text";
-    QTest::newRow("Label4")     << "label"   << "tarnyx@example.org"         << QRect(4080, 6000, 2895, 495)  << sans  << 9.75 << false << "#ffff00"        << "menu text";
-    QTest::newRow("Image3")     << "picture" << ""                           << QRect(120, 4800, 3075, 1515)  << ""    << 0.0  << false << ""               << "";
+    QTest::newRow("lblX")       << "label"   << "X"                          << QRect(1200, 960, 495, 615)    << sans  << 12.0 << true  << "highlight text" << "button text" << "";
+    QTest::newRow("txt1X")      << "box"     << ""                           << QRect(120, 720, 975, 615)     << serif << 12.0 << true  << ""               << "" << "Multiplies X in the first equation.";
+    QTest::newRow("lblY")       << "label"   << "Y"                          << QRect(4080, 960, 495, 615)    << sans  << 12.0 << true  << "highlight text" << "button text" << "";
+    QTest::newRow("txt1Y")      << "box"     << ""                           << QRect(3000, 720, 975, 615)    << serif << 12.0 << true  << ""               << "" << "Multiplies Y in the first equation.";
+    QTest::newRow("txtAns1")    << "box"     << ""                           << QRect(6000, 720, 1215, 735)   << serif << 12.0 << true  << ""               << "" << "What the left side of the first equation equals.";
+    QTest::newRow("Label1")     << "label"   << "X"                          << QRect(1200, 2040, 495, 615)   << sans  << 12.0 << true  << "highlight text" << "button text" << "";
+    QTest::newRow("txt2X")      << "box"     << ""                           << QRect(120, 1800, 975, 615)    << serif << 12.0 << true  << ""               << "" << "Multiplies X in the second equation.";
+    QTest::newRow("Label2")     << "label"   << "Y"                          << QRect(4080, 2040, 495, 615)   << sans  << 12.0 << true  << "highlight text" << "button text" << "";
+    QTest::newRow("txt2Y")      << "box"     << ""                           << QRect(3000, 1800, 975, 615)   << serif << 12.0 << true  << ""               << "" << "Multiplies Y in the second equation.";
+    QTest::newRow("lblequals")  << "label"   << "="                          << QRect(4680, 960, 1215, 615)   << sans  << 18.0 << true  << "#ffffff"        << "#000000" << "";
+    QTest::newRow("lblequals1") << "label"   << "="                          << QRect(4680, 2040, 1215, 615)  << sans  << 18.0 << true  << "#ffffff"        << "#000000" << "";
+    QTest::newRow("txtAns2")    << "box"     << ""                           << QRect(6000, 1800, 1215, 735)  << serif << 12.0 << true  << ""               << "" << "What the left side of the second equation equals.";
+    QTest::newRow("lblXis")     << "label"   << "X = "                       << QRect(360, 2880, 1215, 615)   << sans  << 13.5 << true  << "#ffffff"        << "#000000" << "";
+    QTest::newRow("lblYis")     << "label"   << "Y = "                       << QRect(360, 3600, 1215, 615)   << sans  << 13.5 << true  << "#ffffff"        << "#000000" << "";
+    QTest::newRow("cmdCalc")    << "button"  << "C&alculate"                 << QRect(3240, 2880, 3135, 1455) << sans  << 12.0 << true  << ""               << "" << "";
+    QTest::newRow("txtRes")     << "box"     << ""                           << QRect(1680, 3600, 1215, 735)  << serif << 12.0 << true  << ""               << "" << "Shows the Y that solves both equations. Calculate (Alt+A) recomputes it.";
+    QTest::newRow("txtRes2")    << "box"     << ""                           << QRect(1680, 2880, 1215, 735)  << serif << 12.0 << true  << ""               << "" << "Shows the X that solves both equations. Calculate (Alt+A) recomputes it.";
+    QTest::newRow("lblPlus")    << "label"   << "+"                          << QRect(1680, 840, 1215, 495)   << sans  << 13.5 << true  << "highlight text" << "#000000" << "";
+    QTest::newRow("lblPlus1")   << "label"   << "+"                          << QRect(1680, 1920, 1215, 495)  << sans  << 13.5 << true  << "highlight text" << "#000000" << "";
+    QTest::newRow("lblTovrin")  << "label"   << "\u00A9 Tarnyx 2026"         << QRect(5160, 5280, 2175, 495)  << sans  << 12.0 << true  << "#00ff00"        << "#000000" << "";
+    QTest::newRow("Command1")   << "button"  << "E&xit"                      << QRect(3240, 4560, 3135, 495)  << sans  << 12.0 << true  << ""               << "" << "";
+    QTest::newRow("Label3")     << "label"   << "https://tarnyx.example.org" << QRect(3720, 5760, 3615, 375)  << sans  << 9.75 << false << "#ffff00"        << "button text" << "";
+    QTest::newRow("Label4")     << "label"   << "tarnyx@example.org"         << QRect(4080, 6000, 2895, 495)  << sans  << 9.75 << false << "#ffff00"        << "menu text" << "";
+    QTest::newRow("Image3")     << "picture" << ""                           << QRect(120, 4800, 3075, 1515)  << ""    << 0.0  << false << ""               << "" << "";
     // clang-format on
 }
 
@@ -163,6 +170,7 @@ void TestLayout::controls()
     QFETCH(bool, bold);
     QFETCH(QString, fore);
     QFETCH(QString, back);
+    QFETCH(QString, description);
 
     auto *control = m_window->findChild<QWidget *>(QString(QTest::currentDataTag()));
     QVERIFY(control);
@@ -174,6 +182,7 @@ void TestLayout::controls()
         QCOMPARE(control->font().bold(), bold);
         QCOMPARE(control->font().underline(), QString(QTest::currentDataTag()) == "Label3");
     }
+    QCOMPARE(control->accessibleDescription(), description);
     const QPalette system = QApplication::palette();
     if (kind == "label") {
         auto *label = qobject_cast<QLabel *>(control);

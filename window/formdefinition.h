@@ -30,6 +30,7 @@ struct Control
     std::optional<std::uint32_t> foreColour; // none: the control kind's standard colour
     std::optional<std::uint32_t> backColour;
     const char *accessibleName;      // nullptr: the caption serves
+    const char *description;         // what the name does not say; nullptr: nothing more
     const char *picture = nullptr;   // a picture control's image, a Qt resource path
     const char *picture2x = nullptr; // the same image at twice the size, for high-DPI screens
 };
@@ -74,32 +75,32 @@ inline constexpr const char *mailAddress = "tarnyx@example.org";
 
 // clang-format off
 inline constexpr std::array<Control, 24> controls = {{
-    // name          kind          tab  caption        left   top  width height font        fore           back        accessible name
-    {"lblX",         Kind::Label,    0, "X",           1200,  960,  495,  615, sans12,     highlightText, buttonText, nullptr},
-    {"txt1X",        Kind::TextBox,  1, "",             120,  720,  975,  615, serif12,    {},            {},         "a1, coefficient of X in equation 1"},
-    {"lblY",         Kind::Label,    2, "Y",           4080,  960,  495,  615, sans12,     highlightText, buttonText, nullptr},
-    {"txt1Y",        Kind::TextBox,  3, "",            3000,  720,  975,  615, serif12,    {},            {},         "b1, coefficient of Y in equation 1"},
-    {"txtAns1",      Kind::TextBox,  4, "",            6000,  720, 1215,  735, serif12,    {},            {},         "c1, right-hand side of equation 1"},
-    {"Label1",       Kind::Label,    5, "X",           1200, 2040,  495,  615, sans12,     highlightText, buttonText, nullptr},
-    {"txt2X",        Kind::TextBox,  6, "",             120, 1800,  975,  615, serif12,    {},            {},         "a2, coefficient of X in equation 2"},
-    {"Label2",       Kind::Label,    7, "Y",           4080, 2040,  495,  615, sans12,     highlightText, buttonText, nullptr},
-    {"txt2Y",        Kind::TextBox,  8, "",            3000, 1800,  975,  615, serif12,    {},            {},         "b2, coefficient of Y in equation 2"},
-    {"lblequals",    Kind::Label,    9, "=",           4680,  960, 1215,  615, sans18,     white,         black,      nullptr},
-    {"lblequals1",   Kind::Label,   10, "=",           4680, 2040, 1215,  615, sans18,     white,         black,      nullptr},
-    {"txtAns2",      Kind::TextBox, 11, "",            6000, 1800, 1215,  735, serif12,    {},            {},         "c2, right-hand side of equation 2"},
-    {"lblXis",       Kind::Label,   12, "X = ",         360, 2880, 1215,  615, sans13,     white,         black,      nullptr},
-    {"lblYis",       Kind::Label,   13, "Y = ",         360, 3600, 1215,  615, sans13,     white,         black,      nullptr},
+    // name          kind          tab  caption        left   top  width height font        fore           back        accessible name, description
+    {"lblX",         Kind::Label,    0, "X",           1200,  960,  495,  615, sans12,     highlightText, buttonText, nullptr, nullptr},
+    {"txt1X",        Kind::TextBox,  1, "",             120,  720,  975,  615, serif12,    {},            {},         "a1, coefficient of X in equation 1", "Multiplies X in the first equation."},
+    {"lblY",         Kind::Label,    2, "Y",           4080,  960,  495,  615, sans12,     highlightText, buttonText, nullptr, nullptr},
+    {"txt1Y",        Kind::TextBox,  3, "",            3000,  720,  975,  615, serif12,    {},            {},         "b1, coefficient of Y in equation 1", "Multiplies Y in the first equation."},
+    {"txtAns1",      Kind::TextBox,  4, "",            6000,  720, 1215,  735, serif12,    {},            {},         "c1, right-hand side of equation 1", "What the left side of the first equation equals."},
+    {"Label1",       Kind::Label,    5, "X",           1200, 2040,  495,  615, sans12,     highlightText, buttonText, nullptr, nullptr},
+    {"txt2X",        Kind::TextBox,  6, "",             120, 1800,  975,  615, serif12,    {},            {},         "a2, coefficient of X in equation 2", "Multiplies X in the second equation."},
+    {"Label2",       Kind::Label,    7, "Y",           4080, 2040,  495,  615, sans12,     highlightText, buttonText, nullptr, nullptr},
+    {"txt2Y",        Kind::TextBox,  8, "",            3000, 1800,  975,  615, serif12,    {},            {},         "b2, coefficient of Y in equation 2", "Multiplies Y in the second equation."},
+    {"lblequals",    Kind::Label,    9, "=",           4680,  960, 1215,  615, sans18,     white,         black,      nullptr, nullptr},
+    {"lblequals1",   Kind::Label,   10, "=",           4680, 2040, 1215,  615, sans18,     white,         black,      nullptr, nullptr},
+    {"txtAns2",      Kind::TextBox, 11, "",            6000, 1800, 1215,  735, serif12,    {},            {},         "c2, right-hand side of equation 2", "What the left side of the second equation equals."},
+    {"lblXis",       Kind::Label,   12, "X = ",         360, 2880, 1215,  615, sans13,     white,         black,      nullptr, nullptr},
+    {"lblYis",       Kind::Label,   13, "Y = ",         360, 3600, 1215,  615, sans13,     white,         black,      nullptr, nullptr},
     // The black background given to cmdCalc is not drawn by a standard push button, so none is set.
-    {"cmdCalc",      Kind::Button,  14, "C&alculate",  3240, 2880, 3135, 1455, sans12,     {},            {},         "Calculate"},
-    {"txtRes",       Kind::TextBox, 15, "",            1680, 3600, 1215,  735, serif12,    {},            {},         "Y result"},
-    {"txtRes2",      Kind::TextBox, 16, "",            1680, 2880, 1215,  735, serif12,    {},            {},         "X result"},
-    {"lblPlus",      Kind::Label,   17, "+",           1680,  840, 1215,  495, sans13,     highlightText, black,      nullptr},
-    {"lblPlus1",     Kind::Label,   18, "+",           1680, 1920, 1215,  495, sans13,     highlightText, black,      nullptr},
-    {"lblTovrin",    Kind::Label,   19, creditLine,    5160, 5280, 2175,  495, sans12,     green,         black,      nullptr},
-    {"Command1",     Kind::Button,  20, "E&xit",       3240, 4560, 3135,  495, sans12,     {},            {},         "Exit"},
-    {"Label3",       Kind::Label,   21, webAddress,    3720, 5760, 3615,  375, sansSmallUnderlined, yellow, buttonText, nullptr},
-    {"Label4",       Kind::Label,   22, mailAddress,   4080, 6000, 2895,  495, sansSmall,  yellow,        menuText,   nullptr},
-    {"Image3",       Kind::Picture, -1, "",             120, 4800, 3075, 1515, {},         {},            {},         "Tarnyx Equations banner", ":/tarnyx/banner.jpg", ":/tarnyx/banner@2x.jpg"},
+    {"cmdCalc",      Kind::Button,  14, "C&alculate",  3240, 2880, 3135, 1455, sans12,     {},            {},         "Calculate", nullptr},
+    {"txtRes",       Kind::TextBox, 15, "",            1680, 3600, 1215,  735, serif12,    {},            {},         "Y result", "Shows the Y that solves both equations. Calculate (Alt+A) recomputes it."},
+    {"txtRes2",      Kind::TextBox, 16, "",            1680, 2880, 1215,  735, serif12,    {},            {},         "X result", "Shows the X that solves both equations. Calculate (Alt+A) recomputes it."},
+    {"lblPlus",      Kind::Label,   17, "+",           1680,  840, 1215,  495, sans13,     highlightText, black,      nullptr, nullptr},
+    {"lblPlus1",     Kind::Label,   18, "+",           1680, 1920, 1215,  495, sans13,     highlightText, black,      nullptr, nullptr},
+    {"lblTovrin",    Kind::Label,   19, creditLine,    5160, 5280, 2175,  495, sans12,     green,         black,      nullptr, nullptr},
+    {"Command1",     Kind::Button,  20, "E&xit",       3240, 4560, 3135,  495, sans12,     {},            {},         "Exit", nullptr},
+    {"Label3",       Kind::Label,   21, webAddress,    3720, 5760, 3615,  375, sansSmallUnderlined, yellow, buttonText, nullptr, nullptr},
+    {"Label4",       Kind::Label,   22, mailAddress,   4080, 6000, 2895,  495, sansSmall,  yellow,        menuText,   nullptr, nullptr},
+    {"Image3",       Kind::Picture, -1, "",             120, 4800, 3075, 1515, {},         {},            {},         "Tarnyx Equations banner", nullptr, ":/tarnyx/banner.jpg", ":/tarnyx/banner@2x.jpg"},
 }};
 // clang-format on
 

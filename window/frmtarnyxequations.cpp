@@ -1,13 +1,17 @@
 #include "frmtarnyxequations.h"
 
+#include "announcer.h"
+#include "boxaccessible.h"
 #include "clicklineedit.h"
 #include "errormessages.h"
 #include "focuspushbutton.h"
 #include "formdefinition.h"
 #include "vbcolour.h"
+#include "windowaccessible.h"
 
 #include "solver/solver.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QEvent>
 #include <QFont>
@@ -82,6 +86,12 @@ consteval std::size_t row(std::string_view name)
 
 frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
 {
+    static const bool factoryInstalled =
+        (QAccessible::installFactory(&frmTarnyxEquations::accessibleInterface), true);
+    Q_UNUSED(factoryInstalled);
+    m_announcer = new Announcer(this);
+    m_announcerId = QAccessible::registerAccessibleInterface(m_announcer);
+
     setObjectName(QString::fromLatin1(form::window.name));
     setWindowTitle(QString::fromLatin1(form::window.caption));
     setFixedSize(form::window.clientWidth / form::twipsPerPixel,
@@ -97,6 +107,22 @@ frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
     // the window is mapped; the window needs neither to appear. The queued call runs as soon as
     // the event loop starts, before the window is first painted.
     QMetaObject::invokeMethod(this, &frmTarnyxEquations::loadPictures, Qt::QueuedConnection);
+}
+
+frmTarnyxEquations::~frmTarnyxEquations()
+{
+    QAccessible::deleteAccessibleInterface(m_announcerId);
+}
+
+QAccessibleInterface *frmTarnyxEquations::accessibleInterface(const QString &className,
+                                                              QObject *object)
+{
+    if (className == QLatin1String("ClickLineEdit"))
+        return new BoxAccessible(static_cast<ClickLineEdit *>(object));
+    auto *window = qobject_cast<frmTarnyxEquations *>(object);
+    if (!window || className != QLatin1String(form::window.name))
+        return nullptr;
+    return new WindowAccessible(window, window->m_announcer);
 }
 
 // The window icon gets its larger sizes. A picture is drawn from its double-size file on a
@@ -123,6 +149,9 @@ void frmTarnyxEquations::showErrorBox(QWidget *window, const QString &message)
 {
     QMessageBox box(QMessageBox::Warning, QString::fromLatin1(form::window.caption), message,
                     QMessageBox::Ok, window);
+    // Qt's message box gives its picture no name; a screen reader would call it "image".
+    if (auto *icon = box.findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label")))
+        icon->setAccessibleName(QStringLiteral("Warning"));
     box.exec();
 }
 
@@ -139,6 +168,13 @@ void frmTarnyxEquations::buildControls()
             control->setFont(toQFont(*def.font));
         if (def.accessibleName)
             control->setAccessibleName(QString::fromUtf8(def.accessibleName));
+        if (def.description) {
+            if (def.kind == form::Kind::TextBox)
+                static_cast<ClickLineEdit *>(control)->setDescription(
+                    QString::fromUtf8(def.description));
+            else
+                control->setAccessibleDescription(QString::fromUtf8(def.description));
+        }
         if (def.kind == form::Kind::Label && def.foreColour && def.backColour)
             m_colouredLabels.emplace_back(&def, static_cast<QLabel *>(control));
         built[i] = control;
@@ -244,8 +280,12 @@ void frmTarnyxEquations::dispatch(void (frmTarnyxEquations::*handler)()) noexcep
 {
     QString message;
     m_failureContext.clear();
+    m_written.clear();
     try {
         (this->*handler)();
+        // The results were written into boxes without the focus: a screen reader says them.
+        if (!m_written.isEmpty())
+            m_announcer->announce(m_written.join(QStringLiteral(", ")));
         return;
     } catch (const platform::RuntimeError &error) {
         message = errorMessage(error.code());
@@ -301,6 +341,8 @@ void frmTarnyxEquations::compute(ClickLineEdit *box, ResultState &state,
     }
     state = {texts, false};
     box->showResult(QString::fromStdString(result.text));
+    m_written.append((box == m_txtRes ? QStringLiteral("Y = ") : QStringLiteral("X = ")) +
+                     box->text());
     box->setValueNote(QString::fromStdString(result.note));
     updateStale();
 }

@@ -2,6 +2,7 @@
 
 #include "platform/runtimeerror.h"
 
+#include <QStringList>
 #include <QWidget>
 
 #include <array>
@@ -10,7 +11,9 @@
 #include <utility>
 #include <vector>
 
+class Announcer;
 class ClickLineEdit;
+class QAccessibleInterface;
 class QLabel;
 class QPushButton;
 namespace form {
@@ -32,8 +35,12 @@ public:
     using ErrorReporter = std::function<void(QWidget *window, const QString &message)>;
 
     explicit frmTarnyxEquations(QWidget *parent = nullptr);
+    ~frmTarnyxEquations() override;
 
     void setErrorReporter(ErrorReporter reporter);
+    // The accessible interfaces of this window (a frame with the announcer among its children)
+    // and of its text boxes.
+    static QAccessibleInterface *accessibleInterface(const QString &className, QObject *object);
     static void showErrorBox(QWidget *window, const QString &message);
 
 protected:
@@ -87,5 +94,9 @@ private:
     ResultState m_xState;
     // What the failure message adds: which results were computed and what the boxes keep.
     QString m_failureContext;
+    // The results a handler wrote ("Y = 2"), spoken together when it ends without a failure.
+    QStringList m_written;
+    Announcer *m_announcer = nullptr; // owned by the accessibility cache, under m_announcerId
+    unsigned m_announcerId = 0;
     ErrorReporter m_reporter = &frmTarnyxEquations::showErrorBox;
 };
