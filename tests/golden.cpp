@@ -11,6 +11,7 @@
 // where the text and note are what the window shows (solveY, solveX: a failure shows its error
 // in <>, with the exact solution of an imprecise one as its note), and the bits are those of the
 // double computation alone (computeY, computeX), or its error in <>.
+#include "outcome.h"
 #include "platform/conversions.h"
 #include "platform/runtimeerror.h"
 #include "solver/solver.h"
@@ -32,23 +33,6 @@ namespace {
 using platform::ErrorCode;
 using platform::RuntimeError;
 
-std::string outcome(ErrorCode code)
-{
-    switch (code) {
-    case ErrorCode::DivisionByZero:
-        return "<division by zero>";
-    case ErrorCode::Overflow:
-        return "<overflow>";
-    case ErrorCode::NoSolution:
-        return "<no solution>";
-    case ErrorCode::NotUnique:
-        return "<not unique>";
-    case ErrorCode::Imprecise:
-        return "<imprecise>";
-    }
-    return "<?>";
-}
-
 std::string bits(double value)
 {
     static constexpr char hex[] = "0123456789abcdef";
@@ -65,7 +49,7 @@ std::vector<std::string> readRow(const std::string &text)
     try {
         return {"read", text, bits(platform::textToNumber(text))};
     } catch (const RuntimeError &e) {
-        return {"read", text, outcome(e.code())};
+        return {"read", text, outcomeText(e.code())};
     }
 }
 
@@ -82,13 +66,13 @@ std::vector<std::string> solveRow(const std::array<std::string, 6> &t)
             row.push_back(shown.text);
             row.push_back(shown.note);
         } catch (const RuntimeError &e) {
-            row.push_back(outcome(e.code()));
+            row.push_back(outcomeText(e.code()));
             row.push_back(e.detail());
         }
         try {
             row.push_back(bits(compute(solver::readCoefficients(texts))));
         } catch (const RuntimeError &e) {
-            row.push_back(outcome(e.code()));
+            row.push_back(outcomeText(e.code()));
         }
     }
     return row;

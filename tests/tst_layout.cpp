@@ -74,6 +74,19 @@ double wcagContrast(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+// Makes these colours the application's, as a colour scheme would, and lets the window hear of it
+// (through a posted event). Returns the palette to put back.
+QPalette applyScheme(std::initializer_list<std::pair<QPalette::ColorRole, QColor>> colours)
+{
+    const QPalette original = QApplication::palette();
+    QPalette scheme = original;
+    for (const auto &[role, colour] : colours)
+        scheme.setColor(role, colour);
+    QApplication::setPalette(scheme);
+    QCoreApplication::sendPostedEvents();
+    return original;
+}
+
 bool isDark(QRgb c)
 {
     return qGray(c) < 60;
@@ -291,13 +304,9 @@ void TestLayout::systemColoursFollowPalette()
     QFETCH(QColor, xFore);
     QFETCH(QColor, xBack);
     QFETCH(QColor, mailBack);
-    const QPalette original = QApplication::palette();
-    QPalette scheme = original;
-    scheme.setColor(QPalette::HighlightedText, highlightText);
-    scheme.setColor(QPalette::ButtonText, buttonText);
-    scheme.setColor(QPalette::WindowText, windowText);
-    QApplication::setPalette(scheme);
-    QCoreApplication::sendPostedEvents(); // the window hears of the change through a posted event
+    const QPalette original = applyScheme({{QPalette::HighlightedText, highlightText},
+                                           {QPalette::ButtonText, buttonText},
+                                           {QPalette::WindowText, windowText}});
 
     auto *lblX = m_window->findChild<QLabel *>("lblX");
     auto *label4 = m_window->findChild<QLabel *>("Label4");
@@ -374,15 +383,11 @@ void TestLayout::focusAndEdgesStandOut()
     QFETCH(QColor, button);
     QFETCH(QColor, buttonText);
     QFETCH(QColor, highlight);
-    const QPalette original = QApplication::palette();
-    QPalette scheme = original;
-    scheme.setColor(QPalette::Base, base);
-    scheme.setColor(QPalette::Text, text);
-    scheme.setColor(QPalette::Button, button);
-    scheme.setColor(QPalette::ButtonText, buttonText);
-    scheme.setColor(QPalette::Highlight, highlight);
-    QApplication::setPalette(scheme);
-    QCoreApplication::sendPostedEvents();
+    const QPalette original = applyScheme({{QPalette::Base, base},
+                                           {QPalette::Text, text},
+                                           {QPalette::Button, button},
+                                           {QPalette::ButtonText, buttonText},
+                                           {QPalette::Highlight, highlight}});
     m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 

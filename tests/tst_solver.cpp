@@ -1,3 +1,4 @@
+#include "outcome.h"
 #include "platform/runtimeerror.h"
 #include "solver/exact.h"
 #include "solver/solver.h"
@@ -36,19 +37,7 @@ QString show(const Outcome &o)
 {
     if (o.text)
         return QString::fromStdString(*o.text);
-    switch (*o.error) {
-    case ErrorCode::DivisionByZero:
-        return "<division by zero>";
-    case ErrorCode::Overflow:
-        return "<overflow>";
-    case ErrorCode::NoSolution:
-        return "<no solution>";
-    case ErrorCode::NotUnique:
-        return "<not unique>";
-    case ErrorCode::Imprecise:
-        return "<imprecise>";
-    }
-    return "<?>";
+    return QString::fromStdString(outcomeText(*o.error));
 }
 
 // The steps of the elimination written out one by one; volatile keeps each one rounded to a
