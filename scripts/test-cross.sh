@@ -16,5 +16,5 @@ for target in i686-linux-gnu aarch64-linux-gnu; do
         -DTARNYX_BUILD_WINDOW=OFF -DTARNYX_BUILD_BENCHMARK=OFF -DTARNYX_WERROR=ON >/dev/null
     cmake --build "$build" --target golden >/dev/null
     file -b "$build/tests/golden" | cut -d, -f1-2
-    ctest --test-dir "$build" -R '^golden_results$' --output-on-failure
+    ctest --test-dir "$build" -R '^golden_results$' --verbose
 done
