@@ -35,5 +35,5 @@ bash scripts/check-screen-reader.sh build/ci/app/tarnyx
 step "fuzzing (bounded)"
 bash scripts/fuzz.sh "${TARNYX_FUZZ_SECONDS:-60}"
 
-step "start-up benchmark (quick run: proves it works, judges nothing)"
+step "benchmarks (quick run: proves they work, judges nothing)"
 bash scripts/bench.sh 3
