@@ -103,7 +103,7 @@ struct Reading
 Reading read(const CoefficientTexts &texts)
 {
     using platform::scanNumber;
-    // Scanned and rounded in the order a1, b1, a2, b2, c1, c2, as readCoefficients reads them.
+    // Scanned once each (a1, b1, c1, a2, b2, c2); rounded in the order readCoefficients reads them.
     const std::array<platform::ScannedNumber, 6> n = {scanNumber(texts.a1), scanNumber(texts.b1),
                                                       scanNumber(texts.c1), scanNumber(texts.a2),
                                                       scanNumber(texts.b2), scanNumber(texts.c2)};
