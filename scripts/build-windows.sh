@@ -9,8 +9,10 @@ repo=$PWD
 
 bash scripts/install-deps.sh windows
 
-# The Windows Qt has the version of the build machine's Qt, whose moc and rcc it uses.
-qt_source_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+# The Windows Qt has the version of the build machine's Qt, whose moc and rcc it uses. The query
+# names the build machine's architecture: with the arm64 Qt installed too, a bare name answers
+# for both.
+qt_source_version=$(dpkg-query -W -f='${source:Version}' "qt6-base-dev:$(dpkg --print-architecture)")
 qt_version=${qt_source_version%%+*}
 # The build machine's Qt CMake packages (moc, rcc and the other host tools).
 host_cmake=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake

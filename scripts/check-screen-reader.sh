@@ -6,6 +6,17 @@
 # Usage: scripts/check-screen-reader.sh <tarnyx program>
 set -euo pipefail
 program=$(realpath "$1")
+
+# Orca refuses to start beside another Orca of the same user, and with --replace kills them all,
+# the user's own screen reader included. So the check runs in a PID namespace of its own, with
+# its own /proc: the only Orca it can see is the one it starts, and whatever it started ends
+# with it. In that namespace this script is process 1. Without root, a user namespace makes the
+# PID namespace possible. It never runs without one.
+if [ $$ -ne 1 ]; then
+    isolate=(unshare --pid --fork --mount-proc)
+    [ "$(id -u)" -eq 0 ] || isolate=(unshare --user --map-root-user --pid --fork --mount-proc)
+    exec "${isolate[@]}" bash "$0" "$program"
+fi
 source "$(dirname "$0")/processes.sh"
 
 work=$(mktemp -d)
@@ -42,7 +53,7 @@ export DBUS_SESSION_BUS_ADDRESS
 /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
 track "$!"
 sleep 1
-orca --replace --debug-file="$log" >"$work/orca.out" 2>&1 &
+orca --debug-file="$log" >"$work/orca.out" 2>&1 &
 track "$!"
 sleep 3
 

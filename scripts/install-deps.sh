@@ -7,6 +7,7 @@
 #   windows  the Windows cross-build and its tests under wine
 #   arm64    the arm64 cross-build of the whole program, tested under qemu-user
 #   cross    the i386 and arm64 builds of the number engine for the golden checks
+#   fresh    mmdebstrap, to prove the run and test commands in a new Debian 12 root
 # Roles add up, and each includes run. --list prints the packages instead of installing them.
 # The cross roles are never part of the default: on Debian 12, installing a cross-compiler
 # removes gcc-multilib.
@@ -17,9 +18,9 @@ roles=()
 for arg in "$@"; do
     case $arg in
     --list) list=true ;;
-    run | test | windows | arm64 | cross) roles+=("$arg") ;;
+    run | test | windows | arm64 | cross | fresh) roles+=("$arg") ;;
     *)
-        echo "install-deps: unknown role '$arg' (run, test, windows, arm64, cross)" >&2
+        echo "install-deps: unknown role '$arg' (run, test, windows, arm64, cross, fresh)" >&2
         exit 2
         ;;
     esac
@@ -35,8 +36,8 @@ packages=(
     qt6-wayland
     # fonts metric-compatible with the window's classic fonts
     fonts-liberation2 fontconfig
-    # the correctly rounded decimal reader, header-only
-    libfast-float-dev
+    # the correctly rounded decimal reader and exact arithmetic, header-only
+    libfast-float-dev libboost-dev
 )
 foreign_arch=""
 for role in "${roles[@]}"; do
@@ -70,11 +71,16 @@ for role in "${roles[@]}"; do
         ;;
     arm64)
         foreign_arch=arm64
-        packages+=(g++-aarch64-linux-gnu qemu-user
+        # dpkg-dev names the build machine's multiarch folder; file names what was built
+        packages+=(g++-aarch64-linux-gnu qemu-user dpkg-dev file
             qt6-base-dev:arm64 libqt6test6:arm64 libgl-dev:arm64 fontconfig)
         ;;
     cross)
-        packages+=(g++-i686-linux-gnu g++-aarch64-linux-gnu qemu-user)
+        packages+=(g++-i686-linux-gnu g++-aarch64-linux-gnu qemu-user file)
+        ;;
+    fresh)
+        # a minimal Debian root, made from this machine's apt sources; git clones into it
+        packages+=(mmdebstrap git)
         ;;
     esac
 done
@@ -101,11 +107,19 @@ if [ -n "$foreign_arch" ] && ! dpkg --print-foreign-architectures | grep -qx "$f
     updated=true
 fi
 
+# A package counts as installed only in the architecture it is asked for: the build machine's
+# (or "all") unless it is named with one. A foreign copy alone (qt6-base-dev:arm64, say) does not
+# count for the native package.
+native=$(dpkg --print-architecture)
+installed() { # package[:arch]
+    local name=${1%%:*} arch=${1#*:}
+    [ "$arch" != "$1" ] || arch=$native
+    dpkg-query -W -f='${Status} ${Architecture}\n' "$name" 2>/dev/null |
+        grep -Eq "^install ok installed ($arch|all)\$"
+}
 missing=()
 for p in $(printf '%s\n' "${packages[@]}" | sort -u); do
-    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-        missing+=("$p")
-    fi
+    installed "$p" || missing+=("$p")
 done
 
 if [ ${#missing[@]} -eq 0 ]; then

@@ -29,8 +29,17 @@ bash scripts/check-package.sh build/ci
 step "native Wayland (headless weston)"
 bash scripts/check-wayland.sh build/ci/app/tarnyx
 
-step "screen reader (Orca)"
+step "screen reader (Orca), beside an Orca it did not start"
+# A stand-in for the user's own screen reader: a process named orca, as Orca finds its kind. The
+# check must pass and leave it running.
+decoy=$(mktemp -d)
+cp "$(command -v sleep)" "$decoy/orca"
+"$decoy/orca" 600 &
+decoy_pid=$!
+trap 'kill "$decoy_pid" 2>/dev/null || true; rm -rf "$decoy"' EXIT
 bash scripts/check-screen-reader.sh build/ci/app/tarnyx
+kill -0 "$decoy_pid" 2>/dev/null || { echo "the screen reader check ended an Orca it did not start" >&2; exit 1; }
+echo "an Orca the check did not start is still running"
 
 step "fuzzing (bounded)"
 bash scripts/fuzz.sh "${TARNYX_FUZZ_SECONDS:-60}"
