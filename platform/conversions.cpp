@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <stdexcept>
 #include <system_error>
 
 namespace platform {
@@ -148,10 +149,15 @@ double decimalToNumber(const ScannedNumber &number)
     normal += std::to_string(number.exponent);
     // fast_float rounds correctly however many digits there are; beyond the range it gives an
     // infinity, below it a zero or a subnormal of the right sign.
+    // Newer fast_float says result_out_of_range there too.
     double value = 0.0;
-    fast_float::from_chars(normal.data(), normal.data() + normal.size(), value);
-    if (std::isinf(value))
+    const char *end = normal.data() + normal.size();
+    const auto [ptr, ec] = fast_float::from_chars(normal.data(), end, value);
+    if (ec == std::errc::result_out_of_range || (ec == std::errc() && std::isinf(value)))
         throw RuntimeError(ErrorCode::Overflow);
+    // The text was made above from digits alone: anything else is a fault in this reader.
+    if (ec != std::errc() || ptr != end)
+        throw std::logic_error("fast_float did not read " + normal);
     return value;
 }
 
@@ -195,22 +201,64 @@ double textToNumber(std::string_view text)
     return toNumber(scanNumber(text));
 }
 
+std::string decimalText(const Decimal &number)
+{
+    const bool plain = number.exponent >= -4 && number.exponent < 15;
+    return decimalText(number, plain ? Notation::Plain : Notation::Exponent);
+}
+
+std::string decimalText(const Decimal &number, Notation notation, bool rounded)
+{
+    const std::string &d = number.digits;
+    if (d.empty())
+        return "0";
+    const std::string_view mark = rounded ? "\u2026" : "";
+    const std::int64_t e = number.exponent;
+    const auto size = static_cast<std::int64_t>(d.size());
+    std::string text = number.negative ? "-" : "";
+    if (notation == Notation::Plain && !(rounded && e + 1 >= size)) {
+        if (e < 0) {
+            text.append("0.").append(static_cast<std::size_t>(-e - 1), '0').append(d);
+        } else if (size <= e + 1) {
+            text.append(d).append(static_cast<std::size_t>(e + 1 - size), '0');
+        } else {
+            const auto point = static_cast<std::size_t>(e + 1);
+            text.append(d, 0, point).append(".").append(d, point);
+        }
+        return text.append(mark);
+    }
+    text += d[0];
+    if (d.size() > 1)
+        text.append(".").append(d, 1);
+    const std::string power = std::to_string(e < 0 ? -e : e);
+    text.append(mark).append(e < 0 ? "E-" : "E+");
+    return text.append(power.size() < 2 ? "0" : "").append(power);
+}
+
 std::string numberToText(double value)
 {
     if (!std::isfinite(value))
         throw RuntimeError(ErrorCode::Overflow);
     if (value == 0.0)
         return "0";
+    // 15 significant digits, correctly rounded: "d.dddddddddddddde±x".
     std::array<char, 32> buffer{};
-    auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                   std::chars_format::general, 15);
-    std::string text(buffer.data(), end);
-    std::replace(text.begin(), text.end(), 'e', 'E');
+    const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                         std::chars_format::scientific, 14);
+    const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+    const std::size_t e = text.find('e');
+    Decimal number;
+    number.negative = text[0] == '-';
+    for (char c : text.substr(0, e))
+        if (isDigit(c))
+            number.digits += c;
+    number.digits.erase(number.digits.find_last_not_of('0') + 1);
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), end, number.exponent);
     // The doubles closest to the top of the range round up to a 15-digit text beyond it, which
     // would not read back: they count as too large.
-    if (text == "1.79769313486232E+308" || text == "-1.79769313486232E+308")
+    if (number.exponent == 308 && number.digits == "179769313486232")
         throw RuntimeError(ErrorCode::Overflow);
-    return text;
+    return decimalText(number);
 }
 
 } // namespace platform

@@ -33,6 +33,33 @@ double toNumber(const ScannedNumber &number);
 // toNumber(scanNumber(text)).
 double textToNumber(std::string_view text);
 
+// A decimal as its significant digits and the power of ten of the first: -0.0125 is
+// {true, "125", -2}. The digits start with one that is not 0 and end with one that is not 0;
+// no digits at all is 0.
+struct Decimal
+{
+    bool negative = false;
+    std::string digits;
+    std::int64_t exponent = 0;
+
+    bool operator==(const Decimal &) const = default;
+};
+
+enum class Notation {
+    Plain,    // "-0.0125", "1500"
+    Exponent, // "1.25E-02", "1.5E+15": one digit before the point, the exponent of two digits or
+              // more
+};
+
+// The program's text form of a decimal: plain while the exponent is from -4 to 14, otherwise the
+// exponent form; "0" for no digits. Every number the program shows is written by decimalText.
+std::string decimalText(const Decimal &number);
+
+// The same in a notation of the caller's choice. With rounded, "…" (U+2026) follows the digits
+// to say that more were dropped ("1.2…E+17", "0.142857…"); a rounded value with no digit after
+// the point takes the exponent form, since "12…" or "1200…" would hide where its units are.
+std::string decimalText(const Decimal &number, Notation notation, bool rounded = false);
+
 // The text form of a finite double: at most 15 significant digits, trailing zeros dropped, the
 // exponent form "1.5E+15" / "1E-05" when the decimal exponent is below -4 or at least 15, and "0"
 // for either zero. Every text it gives reads back through textToNumber. A value that is not
