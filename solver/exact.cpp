@@ -21,6 +21,19 @@ cpp_int powerOfTen(long long exponent)
     return boost::multiprecision::pow(cpp_int(10), static_cast<unsigned>(exponent));
 }
 
+// Hexadecimal or octal digits as a whole number, built bit by bit. (Boost 1.74's own string
+// reader can leave stray bits in the top limb when an octal digit straddles a limb boundary.)
+cpp_int fromPowerOfTwoDigits(std::string_view digits, unsigned bitsPerDigit)
+{
+    cpp_int whole;
+    for (char c : digits) {
+        const int value = c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
+        whole <<= bitsPerDigit;
+        whole |= value;
+    }
+    return whole;
+}
+
 std::optional<cpp_rational> toRational(const ScannedNumber &number)
 {
     std::string_view digits = number.digits;
@@ -36,18 +49,15 @@ std::optional<cpp_rational> toRational(const ScannedNumber &number)
     if (digits.size() > maxDigits || exponent > maxExponent || exponent < -maxExponent)
         return std::nullopt;
 
-    cpp_int whole;
     switch (number.form) {
     case ScannedNumber::Form::Hexadecimal:
-        whole = cpp_int("0x" + std::string(digits));
-        return cpp_rational(whole);
+        return cpp_rational(fromPowerOfTwoDigits(digits, 4));
     case ScannedNumber::Form::Octal:
-        whole = cpp_int("0" + std::string(digits));
-        return cpp_rational(whole);
+        return cpp_rational(fromPowerOfTwoDigits(digits, 3));
     case ScannedNumber::Form::Decimal:
-        whole = cpp_int(std::string(digits));
         break;
     }
+    cpp_int whole{std::string(digits)};
     if (number.negative)
         whole = -whole;
     if (exponent >= 0)
@@ -55,23 +65,15 @@ std::optional<cpp_rational> toRational(const ScannedNumber &number)
     return cpp_rational(whole, powerOfTen(-exponent));
 }
 
-// A non-zero value rounded (half away from zero) to `count` significant digits: the digits and
-// the decimal exponent of the first one.
-struct Rounded
-{
-    bool negative;
-    std::string digits;
-    long long exponent;
-
-    bool operator==(const Rounded &) const = default;
-};
+using platform::Decimal;
 
 int decimalLength(const cpp_int &v)
 {
     return static_cast<int>(v.str().size());
 }
 
-Rounded roundTo(const cpp_rational &value, int count)
+// A non-zero value rounded half away from zero to `count` significant digits.
+Decimal roundTo(const cpp_rational &value, int count)
 {
     const bool negative = value < 0;
     const cpp_rational magnitude = negative ? cpp_rational(-value) : value;
@@ -96,54 +98,32 @@ Rounded roundTo(const cpp_rational &value, int count)
         digits.pop_back();
         ++e;
     }
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    digits.erase(digits.find_last_not_of('0') + 1);
     return {negative, digits, e};
 }
 
-// The program's text form of a decimal: plain while the exponent is from -4 to 14, otherwise
-// "d.dddE+nn".
-std::string format(const Rounded &r)
-{
-    std::string text = r.negative ? "-" : "";
-    const long long e = r.exponent;
-    const std::string &d = r.digits;
-    if (e >= -4 && e < 15) {
-        if (e < 0) {
-            text += "0." + std::string(static_cast<std::size_t>(-e - 1), '0') + d;
-        } else if (static_cast<long long>(d.size()) <= e + 1) {
-            text += d + std::string(static_cast<std::size_t>(e + 1) - d.size(), '0');
-        } else {
-            text += d.substr(0, static_cast<std::size_t>(e + 1)) + "." +
-                    d.substr(static_cast<std::size_t>(e + 1));
-        }
-        return text;
-    }
-    text += d.substr(0, 1);
-    if (d.size() > 1)
-        text += "." + d.substr(1);
-    const std::string digits = std::to_string(e < 0 ? -e : e);
-    text += e < 0 ? "E-" : "E+";
-    text += std::string(digits.size() < 2 ? 1 : 0, '0') + digits;
-    return text;
-}
-
-// The value's decimal text when it terminates within the shown digits.
+// The value's decimal text when it terminates within the shown digits. A denominator of
+// 2^a·5^b makes value·10^max(a, b) a whole number, whose digits are all the decimal's.
 std::optional<std::string> shortDecimal(const cpp_rational &value)
 {
     if (value == 0)
         return "0";
     cpp_int den = denominator(value);
-    for (int prime : {2, 5}) {
-        while (den % prime == 0)
-            den /= prime;
-    }
+    const auto twos = static_cast<long long>(boost::multiprecision::lsb(den));
+    den >>= twos;
+    long long fives = 0;
+    for (; den % 5 == 0; ++fives)
+        den /= 5;
     if (den != 1)
         return std::nullopt;
-    const Rounded r = roundTo(value, shownDigits + 1);
-    if (static_cast<int>(r.digits.size()) > shownDigits)
+    const long long places = std::max(twos, fives);
+    const cpp_int whole = numerator(value) * powerOfTen(places) / denominator(value);
+    Decimal decimal{whole < 0, (whole < 0 ? cpp_int(-whole) : whole).str(), 0};
+    decimal.exponent = static_cast<long long>(decimal.digits.size()) - 1 - places;
+    decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
+    if (static_cast<int>(decimal.digits.size()) > shownDigits)
         return std::nullopt;
-    return format(r);
+    return platform::decimalText(decimal);
 }
 
 // "p/q" (or "p") when both have at most the shown digits.
@@ -162,7 +142,7 @@ std::string valueText(const cpp_rational &value)
         return *decimal;
     if (auto fraction = shortFraction(value))
         return *fraction;
-    return "about " + format(roundTo(value, shownDigits));
+    return "about " + platform::decimalText(roundTo(value, shownDigits));
 }
 
 std::string note(const cpp_rational &exact, std::string_view shown, bool nearlyParallel)
@@ -182,6 +162,8 @@ std::string note(const cpp_rational &exact, std::string_view shown, bool nearlyP
     if (!text.empty() && !nearlyParallel)
         return text;
 
+    // The digits that are right: the largest k <= 15 for which the shown value and the exact
+    // value, each rounded half away from zero to k significant digits, are equal (0 if none).
     int right = 0;
     if (*shownValue != 0) {
         for (int k = shownDigits; k >= 1; --k) {

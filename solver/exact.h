@@ -40,7 +40,9 @@ public:
 
     // What a result box says of its shown text: nothing when the text is the exact value;
     // "Exactly 1/5 = 0.2." when the exact value is a short fraction or a short decimal;
-    // otherwise how many leading digits are right, and " The equations are nearly parallel."
+    // otherwise how many leading digits are right (the largest k <= 15 for which the shown and
+    // the exact value, each rounded half away from zero to k significant digits, are equal),
+    // and " The equations are nearly parallel."
     // when nearlyParallel. Unique systems only.
     std::string noteOnX(std::string_view shown, bool nearlyParallel) const;
     std::string noteOnY(std::string_view shown, bool nearlyParallel) const;
