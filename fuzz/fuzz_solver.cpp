@@ -1,13 +1,18 @@
 // The solver on six arbitrary texts (separated by newlines in the input), exact part included: it
 // never crashes, fails only as no solution, not unique, overflow or imprecise, shows results in
-// the program's text form, and gives X the same verdict as Y when the equations have no single
-// solution. scripts/fuzz.sh bounds the time of each input.
+// the program's text form, gives X the same verdict as Y when the equations have no single
+// solution, and every note, exact solution and verdict it gives is true by an independent exact
+// reading (tests/claims.h). At exit it says how many claims it re-derived. scripts/fuzz.sh bounds
+// the time of each input.
+#include "tests/claims.h"
+
 #include "platform/conversions.h"
 #include "platform/runtimeerror.h"
 #include "solver/solver.h"
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -69,6 +74,22 @@ std::optional<ErrorCode> check(Solve solve, const solver::CoefficientTexts &text
     }
 }
 
+// Counts what was re-derived and says so when the fuzzer ends.
+struct Claims
+{
+    claims::Checker checker;
+    ~Claims()
+    {
+        const claims::Tally &n = checker.tally();
+        std::fprintf(stderr,
+                     "claims re-derived: %ld exact results, %ld notes, %ld messages, %ld verdicts; "
+                     "none false\n",
+                     n.exactResults, n.notes, n.messages, n.verdicts);
+    }
+};
+
+Claims claimsChecked;
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
@@ -89,5 +110,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if ((y == ErrorCode::NoSolution || y == ErrorCode::NotUnique) && x != y &&
         x != ErrorCode::Overflow)
         std::abort();
+    const std::string problem = claimsChecked.checker.check(texts);
+    if (!problem.empty()) {
+        std::fprintf(stderr, "false claim: %s\n", problem.c_str());
+        std::abort();
+    }
     return 0;
 }

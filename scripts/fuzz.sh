@@ -18,7 +18,7 @@ for target in text_to_number number_to_text solver; do
     build/fuzz/fuzz/fuzz_$target -max_total_time="$seconds" -timeout=5 -print_final_stats=1 \
         -artifact_prefix=build/fuzz/crashes/"$target"- "$work" fuzz/corpus/"$target" \
         >"$log" 2>&1 || status=$?
-    grep -E 'stat::number_of_executed_units|Done [0-9]+ runs|==[0-9]+==|SUMMARY|deadly' "$log" || true
+    grep -E 'stat::number_of_executed_units|Done [0-9]+ runs|claims re-derived|false claim|==[0-9]+==|SUMMARY|deadly' "$log" || true
     rm -rf "$work"
     if [ "$status" -ne 0 ]; then
         tail -40 "$log" >&2
