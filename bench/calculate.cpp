@@ -1,7 +1,7 @@
-// Times one Calculate (solveY, then solveX: reading, the double steps, the exact part and the
-// notes) on coefficients of up to 100 characters chosen to make the exact part work hardest, and
-// on long texts against the double steps alone. It judges nothing.
-// Usage: tarnyx_calculate [rounds]
+// Times one Calculate (Y, then X from one analysis: reading, the double steps, the exact part and
+// the notes) on coefficients of up to 100 characters chosen to make the exact part work hardest,
+// and on long texts against the double steps alone. It judges nothing. Usage: tarnyx_calculate
+// [rounds]
 #include "platform/conversions.h"
 #include "platform/runtimeerror.h"
 #include "solver/solver.h"
@@ -28,17 +28,28 @@ solver::CoefficientTexts view(const Texts &t)
 void calculate(const Texts &t)
 {
     try {
-        solver::solveY(view(t));
-        solver::solveX(view(t));
+        const solver::Analysis analysis(view(t));
+        analysis.y();
+        analysis.x();
     } catch (const platform::RuntimeError &) {
     }
 }
 
+// The double steps alone: each text read straight to a double (a1, b1, a2, b2, c1, c2), no exact
+// part.
 void doublesAlone(const Texts &t)
 {
     for (auto compute : {&solver::computeY, &solver::computeX}) {
         try {
-            platform::numberToText(compute(solver::readCoefficients(view(t))));
+            using platform::textToNumber;
+            solver::Coefficients c{};
+            c.a1 = textToNumber(t[0]);
+            c.b1 = textToNumber(t[1]);
+            c.a2 = textToNumber(t[3]);
+            c.b2 = textToNumber(t[4]);
+            c.c1 = textToNumber(t[2]);
+            c.c2 = textToNumber(t[5]);
+            platform::numberToText(compute(c));
         } catch (const platform::RuntimeError &) {
         }
     }

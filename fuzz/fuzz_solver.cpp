@@ -59,10 +59,10 @@ bool isResultText(const std::string &text)
 }
 
 template <typename Solve>
-std::optional<ErrorCode> check(Solve solve, const solver::CoefficientTexts &texts)
+std::optional<ErrorCode> check(Solve solve)
 {
     try {
-        const std::string shown = solve(texts).text;
+        const std::string shown = solve().text;
         if (shown.empty() || !isResultText(shown))
             std::abort();
         return std::nullopt;
@@ -103,8 +103,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     const solver::CoefficientTexts texts{parts[0], parts[1], parts[2],
                                          parts[3], parts[4], parts[5]};
-    const auto y = check(solver::solveY, texts);
-    const auto x = check(solver::solveX, texts);
+    const solver::Analysis analysis(texts);
+    const auto y = check([&] { return analysis.y(); });
+    const auto x = check([&] { return analysis.x(); });
     // X recomputes Y first, so a verdict on the equations must be the same for both, unless X's
     // own first product a2·a1 overflows before it gets there.
     if ((y == ErrorCode::NoSolution || y == ErrorCode::NotUnique) && x != y &&

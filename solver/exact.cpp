@@ -194,6 +194,7 @@ std::string note(const cpp_rational &exact, std::string_view shown, bool nearlyP
 
 struct System::Values
 {
+    std::array<cpp_rational, 6> coefficients;
     Kind kind;
     cpp_rational x, y;
 };
@@ -209,8 +210,9 @@ std::optional<System> System::analyse(const std::array<ScannedNumber, 6> &number
             return std::nullopt;
         v[i] = std::move(*value);
     }
-    const cpp_rational &a1 = v[0], &b1 = v[1], &c1 = v[2], &a2 = v[3], &b2 = v[4], &c2 = v[5];
     auto values = std::make_shared<Values>();
+    values->coefficients = std::move(v);
+    const auto &[a1, b1, c1, a2, b2, c2] = values->coefficients;
     const cpp_rational det = a1 * b2 - a2 * b1;
     if (det != 0) {
         values->kind = Kind::Unique;
@@ -247,12 +249,10 @@ std::string System::noteOnY(std::string_view shown, bool nearlyParallel) const
     return note(m_values->y, shown, nearlyParallel);
 }
 
-std::optional<std::string> exactReading(std::string_view text)
+std::string System::coefficientText(std::size_t i) const
 {
-    const auto value = toRational(platform::scanNumber(text));
-    if (!value)
-        return std::nullopt;
-    const cpp_int num = numerator(*value), den = denominator(*value);
+    const cpp_rational &value = m_values->coefficients.at(i);
+    const cpp_int num = numerator(value), den = denominator(value);
     return den == 1 ? num.str() : num.str() + "/" + den.str();
 }
 

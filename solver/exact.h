@@ -35,6 +35,9 @@ public:
 
     Kind kind() const;
 
+    // What coefficient i (a1, b1, c1, a2, b2, c2) was read as: "p/q" in lowest terms, or "p".
+    std::string coefficientText(std::size_t i) const;
+
     // "X = 1, Y = 1/3": the exact solution, as valueText writes each value. Unique systems only.
     std::string solutionText() const;
 
@@ -52,8 +55,5 @@ private:
     explicit System(std::shared_ptr<const Values> values);
     std::shared_ptr<const Values> m_values;
 };
-
-// The exact value of a text, as "p/q" in lowest terms (or "p"); none beyond the bounds.
-std::optional<std::string> exactReading(std::string_view text);
 
 } // namespace solver::exact

@@ -57,19 +57,6 @@ double yFrom(const Coefficients &c, const Elimination &e)
 
 } // namespace
 
-Coefficients readCoefficients(const CoefficientTexts &texts)
-{
-    using platform::textToNumber;
-    Coefficients c{};
-    c.a1 = textToNumber(texts.a1);
-    c.b1 = textToNumber(texts.b1);
-    c.a2 = textToNumber(texts.a2);
-    c.b2 = textToNumber(texts.b2);
-    c.c1 = textToNumber(texts.c1);
-    c.c2 = textToNumber(texts.c2);
-    return c;
-}
-
 double computeY(const Coefficients &c)
 {
     return yFrom(c, eliminate(c));
@@ -91,33 +78,30 @@ double computeX(const Coefficients &c)
     return divide(u, m);
 }
 
-namespace {
-
-// The texts scanned once, for both the doubles and the exact values.
-struct Reading
-{
-    Coefficients doubles;
-    std::optional<exact::System> exact;
-};
-
-Reading read(const CoefficientTexts &texts)
+Analysis::Analysis(const CoefficientTexts &texts)
 {
     using platform::scanNumber;
-    // Scanned once each (a1, b1, c1, a2, b2, c2); rounded in the order readCoefficients reads them.
+    using platform::toNumber;
+    // Scanned once each (a1, b1, c1, a2, b2, c2); rounded in the order a1, b1, a2, b2, c1, c2.
     const std::array<platform::ScannedNumber, 6> n = {scanNumber(texts.a1), scanNumber(texts.b1),
                                                       scanNumber(texts.c1), scanNumber(texts.a2),
                                                       scanNumber(texts.b2), scanNumber(texts.c2)};
-    using platform::toNumber;
-    Reading r{};
-    r.doubles.a1 = toNumber(n[0]);
-    r.doubles.b1 = toNumber(n[1]);
-    r.doubles.a2 = toNumber(n[3]);
-    r.doubles.b2 = toNumber(n[4]);
-    r.doubles.c1 = toNumber(n[2]);
-    r.doubles.c2 = toNumber(n[5]);
-    r.exact = exact::System::analyse(n);
-    return r;
+    try {
+        Coefficients c{};
+        c.a1 = toNumber(n[0]);
+        c.b1 = toNumber(n[1]);
+        c.a2 = toNumber(n[3]);
+        c.b2 = toNumber(n[4]);
+        c.c1 = toNumber(n[2]);
+        c.c2 = toNumber(n[5]);
+        m_doubles = c;
+    } catch (const RuntimeError &) {
+        // Beyond the double range: y() and x() say so.
+    }
+    m_exact = exact::System::analyse(n);
 }
+
+namespace {
 
 ErrorCode verdict(exact::Kind kind)
 {
@@ -131,45 +115,46 @@ bool nearlyParallel(const Coefficients &c)
     return std::fabs(p - q) < 1e-6 * (std::fabs(p) + std::fabs(q));
 }
 
-Result solve(const CoefficientTexts &texts, double (*compute)(const Coefficients &),
-             std::string (exact::System::*noteOn)(std::string_view, bool) const)
+} // namespace
+
+Result Analysis::solve(double (*compute)(const Coefficients &),
+                       std::string (exact::System::*noteOn)(std::string_view, bool) const) const
 {
-    const Reading r = read(texts);
+    if (!m_doubles)
+        throw RuntimeError(ErrorCode::Overflow);
     double value = 0.0;
     try {
-        value = compute(r.doubles);
+        value = compute(*m_doubles);
     } catch (const RuntimeError &error) {
         // An overflow is reported as such; so is everything when the exact part gave up.
         const bool zeroDivisor =
             error.code() == ErrorCode::NoSolution || error.code() == ErrorCode::NotUnique;
-        if (!zeroDivisor || !r.exact)
+        if (!zeroDivisor || !m_exact)
             throw;
-        if (r.exact->kind() != exact::Kind::Unique)
-            throw RuntimeError(verdict(r.exact->kind()));
+        if (m_exact->kind() != exact::Kind::Unique)
+            throw RuntimeError(verdict(m_exact->kind()));
         // One solution, but the doubles' divisor is zero: nearly parallel, or underflowed.
         throw RuntimeError(ErrorCode::Imprecise,
-                           "The exact solution is " + r.exact->solutionText() + ".");
+                           "The exact solution is " + m_exact->solutionText() + ".");
     }
     // Singular as typed: the doubles found one point of a line, or a huge number where no
     // solution exists.
-    if (r.exact && r.exact->kind() != exact::Kind::Unique)
-        throw RuntimeError(verdict(r.exact->kind()));
+    if (m_exact && m_exact->kind() != exact::Kind::Unique)
+        throw RuntimeError(verdict(m_exact->kind()));
     Result result{platform::numberToText(value), {}};
-    if (r.exact)
-        result.note = ((*r.exact).*noteOn)(result.text, nearlyParallel(r.doubles));
+    if (m_exact)
+        result.note = ((*m_exact).*noteOn)(result.text, nearlyParallel(*m_doubles));
     return result;
 }
 
-} // namespace
-
-Result solveY(const CoefficientTexts &texts)
+Result Analysis::y() const
 {
-    return solve(texts, &computeY, &exact::System::noteOnY);
+    return solve(&computeY, &exact::System::noteOnY);
 }
 
-Result solveX(const CoefficientTexts &texts)
+Result Analysis::x() const
 {
-    return solve(texts, &computeX, &exact::System::noteOnX);
+    return solve(&computeX, &exact::System::noteOnX);
 }
 
 } // namespace solver

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "exact.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,7 +11,7 @@
 // Failures raise platform::RuntimeError: NoSolution or NotUnique when the system has no single
 // solution, Overflow when a number read or formed leaves the double range.
 //
-// solveY and solveX also solve the equations as typed in exact arithmetic (solver/exact.h):
+// Analysis also solves the equations as typed in exact arithmetic (solver/exact.h):
 // its verdict is the one given whenever the system is singular, a double result is withheld
 // where the doubles only found rounding noise (Imprecise, with the exact solution), and each
 // result comes with a note that gives the exact value where the text is not it.
@@ -23,9 +26,6 @@ struct Coefficients
 {
     double a1, b1, c1, a2, b2, c2;
 };
-
-// Reads the six texts in the order a1, b1, a2, b2, c1, c2.
-Coefficients readCoefficients(const CoefficientTexts &texts);
 
 // Y = (a2·c1 − a1·c2) ÷ (a2·b1 − a1·b2).
 double computeY(const Coefficients &c);
@@ -42,8 +42,31 @@ struct Result
     std::string note;
 };
 
-// Y and X from the boxes' texts.
-Result solveY(const CoefficientTexts &texts);
-Result solveX(const CoefficientTexts &texts);
+// The six texts read once, for both unknowns: each text scanned once, rounded to a double in the
+// order a1, b1, a2, b2, c1, c2, and the equations as typed analysed once in exact arithmetic.
+// Reading never fails here: a number beyond the double range makes y() and x() raise Overflow,
+// as reading it would have.
+class Analysis
+{
+public:
+    explicit Analysis(const CoefficientTexts &texts);
+
+    // What a result box shows for Y and for X (the double steps in their fixed order, the exact
+    // verdict and note), or the error that stops it.
+    Result y() const;
+    Result x() const;
+
+    // The doubles read; none when a text lies beyond the double range.
+    const std::optional<Coefficients> &coefficients() const { return m_doubles; }
+    // The equations as typed; none where a text is beyond the exact part's bounds.
+    const std::optional<exact::System> &exact() const { return m_exact; }
+
+private:
+    Result solve(double (*compute)(const Coefficients &),
+                 std::string (exact::System::*noteOn)(std::string_view, bool) const) const;
+
+    std::optional<Coefficients> m_doubles;
+    std::optional<exact::System> m_exact;
+};
 
 } // namespace solver

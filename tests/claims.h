@@ -209,7 +209,7 @@ struct Tally
 class Checker
 {
 public:
-    // Checks what solveY and solveX say of the six texts; the first false claim, or empty.
+    // Checks what the solver says of Y and X from the six texts; the first false claim, or empty.
     std::string check(const solver::CoefficientTexts &t)
     {
         const std::array<std::string_view, 6> texts = {t.a1, t.b1, t.c1, t.a2, t.b2, t.c2};
@@ -225,20 +225,22 @@ public:
         if (!inBounds)
             return {};
         const Equations exact = solveExactly(values);
-        std::string problem = checkOne(t, solver::solveY, exact, exact.y, "Y");
-        return problem.empty() ? checkOne(t, solver::solveX, exact, exact.x, "X") : problem;
+        const solver::Analysis analysis(t);
+        std::string problem = checkOne(analysis, &solver::Analysis::y, exact, exact.y, "Y");
+        return problem.empty() ? checkOne(analysis, &solver::Analysis::x, exact, exact.x, "X")
+                               : problem;
     }
 
     const Tally &tally() const { return m_tally; }
 
 private:
-    std::string checkOne(const solver::CoefficientTexts &t,
-                         solver::Result (*solve)(const solver::CoefficientTexts &),
-                         const Equations &exact, const cpp_rational &value, const char *name)
+    std::string checkOne(const solver::Analysis &analysis,
+                         solver::Result (solver::Analysis::*solve)() const, const Equations &exact,
+                         const cpp_rational &value, const char *name)
     {
         using Kind = Equations::Kind;
         try {
-            const solver::Result result = solve(t);
+            const solver::Result result = (analysis.*solve)();
             if (exact.kind != Kind::Unique)
                 return std::string(name) + " shown for equations with no single solution";
             return checkNote(result, value, name);

@@ -88,8 +88,9 @@ inline Shown solve(const System &s, int scale)
     const solver::CoefficientTexts texts{t[0], t[1], t[2], t[3], t[4], t[5]};
     Shown shown;
     try {
-        shown.y = solver::solveY(texts).text;
-        shown.x = solver::solveX(texts).text;
+        const solver::Analysis analysis(texts);
+        shown.y = analysis.y().text;
+        shown.x = analysis.x().text;
     } catch (const RuntimeError &e) {
         shown.error = e.code();
     }

@@ -10,7 +10,7 @@
 // The file has one row a line, fields separated by tabs; a line starting with '#' is a comment.
 //   read   <text> <bits of the double, 16 hex digits, or an outcome in <>>
 //   solve  <a1> <b1> <c1> <a2> <b2> <c2> <Y text> <Y note> <Y bits> <X text> <X note> <X bits>
-// where the text and note are what the window shows (solveY, solveX: a failure shows its error
+// where the text and note are what the window shows (Analysis::y, x: a failure shows its error
 // in <>, with the exact solution of an imprecise one as its note), and the bits are those of the
 // double computation alone (computeY, computeX), or its error in <>.
 #include "outcome.h"
@@ -59,12 +59,14 @@ std::vector<std::string> solveRow(const std::array<std::string, 6> &t)
 {
     std::vector<std::string> row = {"solve", t[0], t[1], t[2], t[3], t[4], t[5]};
     const solver::CoefficientTexts texts{t[0], t[1], t[2], t[3], t[4], t[5]};
-    const std::pair<solver::Result (*)(const solver::CoefficientTexts &),
+    const solver::Analysis analysis(texts);
+    const std::pair<solver::Result (solver::Analysis::*)() const,
                     double (*)(const solver::Coefficients &)>
-        unknowns[] = {{&solver::solveY, &solver::computeY}, {&solver::solveX, &solver::computeX}};
+        unknowns[] = {{&solver::Analysis::y, &solver::computeY},
+                      {&solver::Analysis::x, &solver::computeX}};
     for (auto [solve, compute] : unknowns) {
         try {
-            const solver::Result shown = solve(texts);
+            const solver::Result shown = (analysis.*solve)();
             row.push_back(shown.text);
             row.push_back(shown.note);
         } catch (const RuntimeError &e) {
@@ -72,7 +74,9 @@ std::vector<std::string> solveRow(const std::array<std::string, 6> &t)
             row.push_back(e.detail());
         }
         try {
-            row.push_back(bits(compute(solver::readCoefficients(texts))));
+            if (!analysis.coefficients())
+                throw RuntimeError(ErrorCode::Overflow);
+            row.push_back(bits(compute(*analysis.coefficients())));
         } catch (const RuntimeError &e) {
             row.push_back(outcomeText(e.code()));
         }

@@ -23,11 +23,11 @@ struct Outcome
     std::optional<ErrorCode> error;
 };
 
-template <typename Solve>
-Outcome run(Solve solve, const solver::CoefficientTexts &texts)
+Outcome run(solver::Result (solver::Analysis::*solve)() const,
+            const solver::CoefficientTexts &texts)
 {
     try {
-        return {solve(texts).text, std::nullopt};
+        return {(solver::Analysis(texts).*solve)().text, std::nullopt};
     } catch (const RuntimeError &e) {
         return {std::nullopt, e.code()};
     }
@@ -136,8 +136,8 @@ void TestSolver::solves()
     const std::string t[] = {a1.toStdString(), b1.toStdString(), c1.toStdString(),
                              a2.toStdString(), b2.toStdString(), c2.toStdString()};
     const solver::CoefficientTexts texts{t[0], t[1], t[2], t[3], t[4], t[5]};
-    QCOMPARE(show(run(solver::solveY, texts)), y);
-    QCOMPARE(show(run(solver::solveX, texts)), x);
+    QCOMPARE(show(run(&solver::Analysis::y, texts)), y);
+    QCOMPARE(show(run(&solver::Analysis::x, texts)), x);
 }
 
 // These coefficients give a different last bit for Y and X when a product is fused into the
@@ -187,7 +187,9 @@ void TestSolver::keepsStepsWhenCramerWouldDiffer()
 // Each coefficient comes from its own box: swapping any two texts changes the result.
 void TestSolver::readsInOrderFromTexts()
 {
-    const solver::Coefficients c = solver::readCoefficients({"1", "2", "3", "4", "5", "6"});
+    const solver::Analysis analysis({"1", "2", "3", "4", "5", "6"});
+    QVERIFY(analysis.coefficients());
+    const solver::Coefficients &c = *analysis.coefficients();
     QCOMPARE(c.a1, 1.0);
     QCOMPARE(c.b1, 2.0);
     QCOMPARE(c.c1, 3.0);
@@ -229,8 +231,10 @@ void TestSolver::readsExactValue()
 {
     QFETCH(QString, text);
     QFETCH(QString, exact);
-    const auto reading = solver::exact::exactReading(text.toStdString());
-    QCOMPARE(reading ? QString::fromStdString(*reading) : QString(), exact);
+    const std::string t = text.toStdString();
+    const solver::Analysis analysis({t, "0", "0", "0", "0", "0"});
+    const auto &reading = analysis.exact();
+    QCOMPARE(reading ? QString::fromStdString(reading->coefficientText(0)) : QString(), exact);
 }
 
 void TestSolver::notesTheExactValue_data()
@@ -260,8 +264,9 @@ void TestSolver::notesTheExactValue()
     for (int i = 0; i < 6; ++i)
         t[i] = coefficients.at(i).toStdString();
     const solver::CoefficientTexts texts{t[0], t[1], t[2], t[3], t[4], t[5]};
-    QCOMPARE(QString::fromStdString(solver::solveY(texts).note), yNote);
-    QCOMPARE(QString::fromStdString(solver::solveX(texts).note), xNote);
+    const solver::Analysis analysis(texts);
+    QCOMPARE(QString::fromStdString(analysis.y().note), yNote);
+    QCOMPARE(QString::fromStdString(analysis.x().note), xNote);
 }
 
 QTEST_APPLESS_MAIN(TestSolver)
