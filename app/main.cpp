@@ -1,3 +1,4 @@
+#include "window/accessibility/accessibility.h"
 #include "window/fontsubstitutes.h"
 #include "window/frmtarnyxequations.h"
 
@@ -46,6 +47,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("."));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Tarnyx"));
     registerFontSubstitutes();
+    installAccessibility();
     frmTarnyxEquations window;
     window.show();
     return app.exec();

@@ -98,6 +98,7 @@ std::int64_t saturatedDigit(std::int64_t value, char digit)
     return value > limit ? value : value * 10 + (digit - '0');
 }
 
+// A decimal at the start of a text without blanks; its length counts characters of that text.
 ScannedNumber scanDecimal(std::string_view text)
 {
     ScannedNumber number;
@@ -111,8 +112,10 @@ ScannedNumber scanDecimal(std::string_view text)
     std::string_view fracDigits;
     if (pos < text.size() && (text[pos] == '.' || text[pos] == ',')) {
         fracDigits = leadingRun(text.substr(pos + 1), isDigit);
-        if (!intDigits.empty() || !fracDigits.empty())
+        if (!intDigits.empty() || !fracDigits.empty()) {
+            number.decimalComma = text[pos] == ',';
             pos += 1 + fracDigits.size();
+        }
     }
     if (intDigits.empty() && fracDigits.empty())
         return {};
@@ -125,14 +128,19 @@ ScannedNumber scanDecimal(std::string_view text)
             expNegative = text[e] == '-';
             ++e;
         }
-        for (char c : leadingRun(text.substr(e), isDigit))
+        const std::string_view expDigits = leadingRun(text.substr(e), isDigit);
+        for (char c : expDigits)
             exponent = saturatedDigit(exponent, c);
         if (expNegative)
             exponent = -exponent;
+        // An exponent letter with no digits after it is not part of the number.
+        if (!expDigits.empty())
+            pos = e + expDigits.size();
     }
     number.digits.reserve(intDigits.size() + fracDigits.size());
     number.digits.append(intDigits).append(fracDigits);
     number.exponent = exponent - static_cast<std::int64_t>(fracDigits.size());
+    number.length = pos;
     return number;
 }
 
@@ -163,24 +171,41 @@ double decimalToNumber(const ScannedNumber &number)
 
 } // namespace
 
-ScannedNumber scanNumber(std::string_view text)
+namespace {
+
+ScannedNumber scanCompact(std::string_view s)
 {
-    const std::string compact = withoutBlanks(text);
-    const std::string_view s = compact;
     if (s.size() >= 2 && s[0] == '&') {
         ScannedNumber number;
         if (s[1] == 'H' || s[1] == 'h') {
             number.form = ScannedNumber::Form::Hexadecimal;
             number.digits = leadingRun(s.substr(2), isHexDigit);
-            return number;
-        }
-        if (s[1] == 'O' || s[1] == 'o') {
+        } else if (s[1] == 'O' || s[1] == 'o') {
             number.form = ScannedNumber::Form::Octal;
             number.digits = leadingRun(s.substr(2), isOctalDigit);
-            return number;
+        } else {
+            return scanDecimal(s);
         }
+        number.length = number.digits.empty() ? 0 : 2 + number.digits.size();
+        return number;
     }
     return scanDecimal(s);
+}
+
+} // namespace
+
+ScannedNumber scanNumber(std::string_view text)
+{
+    ScannedNumber number = scanCompact(withoutBlanks(text));
+    // The length in the text as typed: up to and with the number's last character.
+    std::size_t left = number.length, end = 0;
+    while (left > 0) {
+        if (!isBlank(text[end]))
+            --left;
+        ++end;
+    }
+    number.length = end;
+    return number;
 }
 
 double toNumber(const ScannedNumber &number)

@@ -22,6 +22,11 @@ struct ScannedNumber
     std::string digits;
     // A decimal's value is digits × 10^exponent. The exponent saturates far beyond any double's.
     std::int64_t exponent = 0;
+    // How much of the text, as typed, the number takes (blanks within it included); 0 when the
+    // text does not begin with a number. Whatever follows is not part of it.
+    std::size_t length = 0;
+    // Whether the decimal mark was a comma.
+    bool decimalComma = false;
 };
 
 ScannedNumber scanNumber(std::string_view text);

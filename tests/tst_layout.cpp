@@ -1,3 +1,4 @@
+#include "window/accessibility/accessibility.h"
 #include "window/fontsubstitutes.h"
 #include "window/frmtarnyxequations.h"
 
@@ -102,6 +103,7 @@ bool isLight(QRgb c)
 void TestLayout::initTestCase()
 {
     registerFontSubstitutes();
+    installAccessibility();
 }
 
 void TestLayout::init()

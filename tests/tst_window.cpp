@@ -1,7 +1,10 @@
-#include "window/clicklineedit.h"
+#include "window/accessibility/accessibility.h"
+#include "window/colours.h"
 #include "window/fontsubstitutes.h"
 #include "window/frmtarnyxequations.h"
-#include "window/vbcolour.h"
+#include "window/resultbox.h"
+
+#include "claims.h"
 
 #include <QtTest>
 
@@ -69,6 +72,11 @@ private slots:
     void ignoresCommaDecimalLocale();
     void pastesMegabyteText_data();
     void pastesMegabyteText();
+    void readsTextBack_data();
+    void readsTextBack();
+    void screenReaderEditsAreTyping_data();
+    void screenReaderEditsAreTyping();
+    void answersScreenReaderDuringTeardown();
     void survivesManyCalculations();
 
 private:
@@ -86,6 +94,7 @@ void TestWindow::initTestCase()
 {
     QLocale::setDefault(QLocale::c());
     registerFontSubstitutes();
+    installAccessibility();
 }
 
 void TestWindow::init()
@@ -292,7 +301,7 @@ void TestWindow::showsWholeResultFromItsStart()
     QFETCH(QString, text);
     QFETCH(bool, wide);
     typeCoefficients(coefficients);
-    auto *shown = qobject_cast<ClickLineEdit *>(box(qPrintable(result)));
+    auto *shown = qobject_cast<ResultBox *>(box(qPrintable(result)));
     shown->setText(QString(40, QLatin1Char('8'))); // a wide text first: its tip must not stay
     click(qPrintable(clicked));
     QCOMPARE(shown->text(), text);
@@ -301,10 +310,10 @@ void TestWindow::showsWholeResultFromItsStart()
     QCOMPARE(shown->toolTip().endsWith(text), wide);
 
     if (shown->hasFocus()) {
-        QCOMPARE(shown->displayedText(), text);
+        QCOMPARE(shown->shownText(), text);
         button("cmdCalc")->setFocus();
     }
-    const QString drawn = shown->displayedText();
+    const QString drawn = shown->shownText();
     const QFontMetrics metrics(shown->font());
     const int room = shown->contentsRect().width() - 4; // less the frame's inner margins
     QCOMPARE(metrics.horizontalAdvance(text) > room, wide);
@@ -349,7 +358,8 @@ void TestWindow::showsStartWhenFocusMoves_data()
 
 // A box without the focus shows its text from the start; Tab into a box selects the whole text
 // and shows its start. A context menu takes the focus only for a while: the cursor stays, so
-// its Paste lands where it was. A text too wide has the whole text, as typed, as its tooltip.
+// its Paste lands where it was. A text too wide ends its tooltip, whole and as typed (after what
+// the box says of how it was read).
 void TestWindow::showsStartWhenFocusMoves()
 {
     QFETCH(QString, name);
@@ -387,7 +397,8 @@ void TestWindow::showsStartWhenFocusMoves()
     QCOMPARE(b->cursorPosition(), atStart ? 0 : text.size());
     QTextDocument tip;
     tip.setHtml(b->toolTip());
-    QCOMPARE(Qt::mightBeRichText(b->toolTip()) ? tip.toPlainText() : b->toolTip(), text);
+    const QString plain = Qt::mightBeRichText(b->toolTip()) ? tip.toPlainText() : b->toolTip();
+    QVERIFY2(plain.endsWith(text), qPrintable(plain));
 }
 
 void TestWindow::notesTheExactValue_data()
@@ -684,10 +695,121 @@ void TestWindow::pastesMegabyteText()
     box("txtAns2")->selectAll();
     QTest::keyClick(box("txtAns2"), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(box("txtAns2")->text().size(), pasted.size());
+    // Its tooltip shows a few hundred characters of it, cut with "…".
+    QVERIFY2(box("txtAns2")->toolTip().size() < 1000,
+             qPrintable(box("txtAns2")->toolTip().left(80)));
+    QVERIFY(box("txtAns2")->toolTip().endsWith(QChar(0x2026)));
     click("cmdCalc");
     QCOMPARE(box("txtRes")->text(), y);
     QCOMPARE(m_reports, reports);
     QCOMPARE(box("txtAns2")->text().size(), pasted.size());
+}
+
+void TestWindow::readsTextBack_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("said"); // in the tooltip and the accessible description; "" none
+
+    const QString q = "\u201C", p = "\u201D";
+    // clang-format off
+    QTest::newRow("letters after the number")      << "3x"             << "Read as 3: " + q + "x" + p + " is not part of the number.";
+    QTest::newRow("comma as the decimal mark")     << "1,000"          << "Read as 1.000: a comma is a decimal mark here.";
+    QTest::newRow("comma and letters")             << "1,5 kg"         << "Read as 1.5: " + q + "kg" + p + " is not part of the number; a comma is a decimal mark here.";
+    QTest::newRow("no number at all")              << "abc"            << "Read as 0: " + q + "abc" + p + " is not a number.";
+    QTest::newRow("minus sign U+2212")             << "\u22125"        << "Read as 0: " + q + "\u22125" + p + " is not a number.";
+    QTest::newRow("no-break space inside")         << "1\u00a0000"     << "Read as 1: " + q + "\u00a0000" + p + " is not part of the number.";
+    QTest::newRow("second mark ends the number")   << "1,000.5"        << "Read as 1.000: " + q + ".5" + p + " is not part of the number; a comma is a decimal mark here.";
+    QTest::newRow("exponent letter without digits") << "2e"            << "Read as 2: " + q + "e" + p + " is not part of the number.";
+    QTest::newRow("blanks kept inside")            << " 1 2 x y "      << "Read as 1 2: " + q + "x y" + p + " is not part of the number.";
+    QTest::newRow("point without integer digits")  << ".5"             << "";
+    QTest::newRow("read whole with a point")       << "-3.75E2"        << "";
+    QTest::newRow("blanks inside, read whole")     << " 1 000 "        << "";
+    QTest::newRow("hexadecimal, read whole")       << "&H1F"           << "";
+    QTest::newRow("blank")                         << "   "            << "";
+    // clang-format on
+}
+
+// Once a coefficient box has lost the focus, a text not read whole, or read with a decimal
+// comma, is read back: the sentence is in its tooltip and accessible description, and the
+// number it quotes reads, by the independent reader, as the whole text does.
+void TestWindow::readsTextBack()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, said);
+    // Typed as a paste would type it (QTest types ASCII only).
+    click("txt2Y");
+    box("txt2Y")->selectAll();
+    box("txt2Y")->insert(text);
+    QVERIFY(!box("txt2Y")->accessibleDescription().contains("Read as"));
+    QTest::keyClick(box("txt2Y"), Qt::Key_Tab);
+    const QString description = box("txt2Y")->accessibleDescription();
+    if (said.isEmpty()) {
+        QVERIFY2(!description.contains("Read as"), qPrintable(description));
+        return;
+    }
+    QVERIFY2(description.endsWith(" " + said), qPrintable(description));
+    QVERIFY2(box("txt2Y")->toolTip().contains(said.toHtmlEscaped()) ||
+                 box("txt2Y")->toolTip().contains(said),
+             qPrintable(box("txt2Y")->toolTip()));
+    const QString number = said.mid(8, said.indexOf(':') - 8);
+    const auto shown = claims::readText(number.toStdString());
+    const auto whole = claims::readText(text.toStdString());
+    QVERIFY(shown && whole);
+    QVERIFY2(*shown == *whole, qPrintable(number));
+}
+
+void TestWindow::screenReaderEditsAreTyping_data()
+{
+    QTest::addColumn<QString>("edit");
+    // clang-format off
+    QTest::newRow("replace")   << "replace";
+    QTest::newRow("insert")    << "insert";
+    QTest::newRow("delete")    << "delete";
+    // clang-format on
+}
+
+// Text set through the screen reader's editable-text interface is the user's: a result box no
+// longer holds a result (it is neither rounded nor dimmed), and Ctrl+Z undoes the edit.
+void TestWindow::screenReaderEditsAreTyping()
+{
+    QFETCH(QString, edit);
+    typeCoefficients({"1", "0", "1", "0", "7", "1"});
+    click("cmdCalc");
+    auto *y = qobject_cast<ResultBox *>(box("txtRes"));
+    QVERIFY(y->holdsResult());
+    const QString result = y->text();
+    QAccessibleEditableTextInterface *editable =
+        QAccessible::queryAccessibleInterface(y)->editableTextInterface();
+    QVERIFY(editable);
+    if (edit == "replace")
+        editable->replaceText(0, int(result.size()), "12345678901234567890123");
+    else if (edit == "insert")
+        editable->insertText(1, "999999999999999999999");
+    else
+        editable->deleteText(0, 1);
+    QVERIFY(y->text() != result);
+    QVERIFY(!y->holdsResult());
+    QCOMPARE(y->shownText(), y->displayText());
+    y->setFocus();
+    QTest::keyClick(y, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(y->text(), result);
+}
+
+// The window's destructor deletes the announcer first; a screen reader asking the window's frame
+// after that, while the rest is torn down, must find no announcer rather than the deleted one
+// (under ASan, reading a deleted one fails the test).
+void TestWindow::answersScreenReaderDuringTeardown()
+{
+    QAccessibleInterface *frame = QAccessible::queryAccessibleInterface(m_window.get());
+    QVERIFY(frame);
+    const int children = frame->childCount();
+    QVERIFY(announcerOf(m_window.get()));
+    QAccessible::deleteAccessibleInterface(m_window->announcerId());
+    QCOMPARE(frame->childCount(), children - 1);
+    for (int i = 0; i < frame->childCount(); ++i)
+        QVERIFY(frame->child(i)->role() != QAccessible::Notification);
+    QCOMPARE(frame->child(children - 1), nullptr);
+    QVERIFY(!announcerOf(m_window.get()));
 }
 
 // Ten thousand calculations, every other one failing, leave the window answering as before and

@@ -1,6 +1,6 @@
 #include "focuspushbutton.h"
 
-#include "focusoutline.h"
+#include "colours.h"
 
 void FocusPushButton::paintEvent(QPaintEvent *event)
 {

@@ -1,28 +1,25 @@
 #pragma once
 
-#include "platform/runtimeerror.h"
-
+#include <QAccessible>
 #include <QStringList>
 #include <QWidget>
 
 #include <array>
 #include <functional>
-#include <string>
+#include <optional>
 #include <utility>
 #include <vector>
 
-class Announcer;
-class ClickLineEdit;
-class QAccessibleInterface;
+class CoefficientBox;
 class QLabel;
 class QPushButton;
+class ResultBox;
 namespace form {
 struct Control;
 }
 namespace solver {
-struct CoefficientTexts;
 struct Result;
-} // namespace solver
+}
 
 // The program's one window: the two equations, their six coefficient boxes, the X and Y result
 // boxes, Calculate and Exit. Its four handlers are Calculate (Y, then X), Exit, and a click in
@@ -38,10 +35,10 @@ public:
     ~frmTarnyxEquations() override;
 
     void setErrorReporter(ErrorReporter reporter);
-    // The accessible interfaces of this window (a frame with the announcer among its children)
-    // and of its text boxes.
-    static QAccessibleInterface *accessibleInterface(const QString &className, QObject *object);
     static void showErrorBox(QWidget *window, const QString &message);
+
+    // The accessible object that speaks the results (window/accessibility/announcer.h).
+    QAccessible::Id announcerId() const { return m_announcerId; }
 
 protected:
     bool event(QEvent *event) override;
@@ -58,32 +55,42 @@ private:
         bool failed = false;
     };
 
-    void buildControls();
+    // What a handler did: the results it wrote ("Y = 2"), and why it stopped, if it failed (the
+    // message, with what the boxes keep).
+    struct Outcome
+    {
+        QStringList written;
+        std::optional<QString> failure;
+    };
+
     void loadPictures();
     void applyColours();
     void connectHandlers();
     void updateStale();
 
-    void cmdCalc_Click();
-    void Command1_Click();
-    void solveY();
-    void solveX();
-    // Computes one result from the boxes' texts and shows it; a failure is recorded and raised.
-    void compute(ClickLineEdit *box, ResultState &state,
-                 solver::Result (*solve)(const solver::CoefficientTexts &));
+    Outcome cmdCalc_Click();
+    Outcome Command1_Click();
+    Outcome solveY();
+    Outcome solveX();
+    // Computes one result with `solve` and shows it; on a failure, records the message and what
+    // the boxes keep, and returns false.
+    bool showResult(ResultBox *box, ResultState &state, const CoefficientTexts &texts,
+                    const std::function<solver::Result()> &solve, const QString &keeps,
+                    Outcome &outcome);
     CoefficientTexts coefficientTexts() const;
 
-    // Runs a handler and reports what it raised, so no exception reaches the event loop.
-    void dispatch(void (frmTarnyxEquations::*handler)()) noexcept;
+    // Runs a handler, then speaks what it wrote or reports why it failed; no exception gets
+    // past it to the event loop.
+    void dispatch(Outcome (frmTarnyxEquations::*handler)()) noexcept;
 
-    ClickLineEdit *m_txt1X = nullptr;
-    ClickLineEdit *m_txt1Y = nullptr;
-    ClickLineEdit *m_txtAns1 = nullptr;
-    ClickLineEdit *m_txt2X = nullptr;
-    ClickLineEdit *m_txt2Y = nullptr;
-    ClickLineEdit *m_txtAns2 = nullptr;
-    ClickLineEdit *m_txtRes = nullptr;
-    ClickLineEdit *m_txtRes2 = nullptr;
+    CoefficientBox *m_txt1X = nullptr;
+    CoefficientBox *m_txt1Y = nullptr;
+    CoefficientBox *m_txtAns1 = nullptr;
+    CoefficientBox *m_txt2X = nullptr;
+    CoefficientBox *m_txt2Y = nullptr;
+    CoefficientBox *m_txtAns2 = nullptr;
+    ResultBox *m_txtRes = nullptr;
+    ResultBox *m_txtRes2 = nullptr;
     QPushButton *m_cmdCalc = nullptr;
     QPushButton *m_Command1 = nullptr;
     QLabel *m_Image3 = nullptr;
@@ -92,11 +99,7 @@ private:
 
     ResultState m_yState;
     ResultState m_xState;
-    // What the failure message adds: which results were computed and what the boxes keep.
-    QString m_failureContext;
-    // The results a handler wrote ("Y = 2"), spoken together when it ends without a failure.
-    QStringList m_written;
-    Announcer *m_announcer = nullptr; // owned by the accessibility cache, under m_announcerId
-    unsigned m_announcerId = 0;
+    // Owned by the accessibility cache; looked up by its id whenever it is used.
+    QAccessible::Id m_announcerId = 0;
     ErrorReporter m_reporter = &frmTarnyxEquations::showErrorBox;
 };

@@ -1,8 +1,6 @@
-#include "clicklineedit.h"
+#include "textbox.h"
 
-#include "focusoutline.h"
-#include "roundedtext.h"
-#include "vbcolour.h"
+#include "colours.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,39 +8,28 @@
 #include <QStyleOptionFrame>
 #include <QTextDocument>
 
-#include <algorithm>
-
 namespace {
 
-const QString staleNote = QStringLiteral("From earlier equations.");
-
-// The box's text colour dimmed toward its background as far as it stays legible: at least 4.5:1,
-// or the normal text's own contrast where the scheme gives less.
-QColor dimmed(const QColor &text, const QColor &base)
-{
-    const double wanted = std::min(4.5, contrastRatio(text, base));
-    for (int step = 12; step > 0; --step) {
-        const double t = step / 20.0;
-        const QColor c = QColor::fromRgbF(text.redF() + (base.redF() - text.redF()) * t,
-                                          text.greenF() + (base.greenF() - text.greenF()) * t,
-                                          text.blueF() + (base.blueF() - text.blueF()) * t);
-        if (contrastRatio(c, base) >= wanted)
-            return c;
-    }
-    return text;
-}
+// The most characters of its text a box's tooltip shows.
+constexpr qsizetype tooltipCharacters = 300;
 
 } // namespace
 
-ClickLineEdit::ClickLineEdit(QWidget *parent) : QLineEdit(parent)
+QString TextBox::elided(const QString &text, qsizetype count)
+{
+    if (text.size() <= count)
+        return text;
+    if (text.at(count - 1).isHighSurrogate())
+        --count;
+    return text.left(count) + QChar(0x2026);
+}
+
+TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
 {
     // Text set while the box has no focus is shown from its start, as a classic text box does;
     // QLineEdit would leave the cursor at the end and scroll the sign and first digits away.
     // What the user types (textEdited comes first) keeps its cursor.
-    connect(this, &QLineEdit::textEdited, this, [this] {
-        m_holdsResult = false;
-        m_typing = true;
-    });
+    connect(this, &QLineEdit::textEdited, this, [this] { m_typing = true; });
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (!hasFocus() && !m_typing)
             setCursorPosition(0);
@@ -51,7 +38,7 @@ ClickLineEdit::ClickLineEdit(QWidget *parent) : QLineEdit(parent)
     });
 }
 
-QRect ClickLineEdit::textArea() const
+QRect TextBox::textArea() const
 {
     // The text area as QLineEdit lays it out: the style's contents rectangle less the text
     // margins, a margin of two pixels on either side, and room for the cursor.
@@ -64,82 +51,38 @@ QRect ClickLineEdit::textArea() const
         .adjusted(2, 0, -2 - 1 - cursorWidth, 0);
 }
 
-bool ClickLineEdit::fits(const QString &text) const
+bool TextBox::fits(const QString &text) const
 {
-    return fontMetrics().horizontalAdvance(text) <= textArea().width();
+    // A text of more characters than the area has pixels does not fit: that answer costs
+    // nothing, however long a pasted text is.
+    const int width = textArea().width();
+    return text.size() <= width && fontMetrics().horizontalAdvance(text) <= width;
 }
 
-bool ClickLineEdit::textFits() const
+bool TextBox::textFits() const
 {
     return fits(displayText());
 }
 
-void ClickLineEdit::showResult(const QString &text)
-{
-    setText(text);
-    setCursorPosition(0);
-    m_holdsResult = true;
-}
-
-QString ClickLineEdit::displayedText() const
-{
-    if (!m_showsResults || !m_holdsResult || hasFocus())
-        return displayText();
-    return roundedToFit(text(), [this](const QString &t) { return fits(t); });
-}
-
-void ClickLineEdit::setStale(bool stale)
-{
-    if (stale == m_stale)
-        return;
-    m_stale = stale;
-    QFont f = font();
-    f.setItalic(stale);
-    setFont(f);
-    updateColours();
-    updateNote();
-}
-
-void ClickLineEdit::updateColours()
-{
-    if (!m_stale) {
-        setPalette(QPalette()); // every colour from the window again
-        return;
-    }
-    const QPalette inherited = parentWidget() ? parentWidget()->palette() : QPalette();
-    QPalette own = inherited;
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        own.setColor(
-            group, QPalette::Text,
-            dimmed(inherited.color(group, QPalette::Text), inherited.color(group, QPalette::Base)));
-    setPalette(own);
-}
-
-void ClickLineEdit::setDescription(const QString &description)
+void TextBox::setDescription(const QString &description)
 {
     m_description = description;
     updateNote();
 }
 
-void ClickLineEdit::setValueNote(const QString &note)
+// One place builds the note: the description, then what is known of the value, and in the
+// tooltip and What's This the text itself when it does not fit. Both are plain text: a typed
+// "<b>" is shown, not obeyed.
+void TextBox::updateNote()
 {
-    m_valueNote = note;
-    updateNote();
-}
-
-// One place builds the note: the description, then what is known of the value (from earlier
-// equations, or what the window says of it), and in the tooltip and What's This the whole text
-// when it does not fit. Both are plain text: a typed "<b>" is shown, not obeyed.
-void ClickLineEdit::updateNote()
-{
-    const QString value = m_stale ? staleNote : m_valueNote;
+    const QString value = valueNote();
     QStringList description = {m_description, value};
     description.removeAll(QString());
     setAccessibleDescription(description.join(QLatin1Char(' ')));
 
     QStringList tip = {value};
     if (!textFits())
-        tip.append(text());
+        tip.append(elided(text(), tooltipCharacters));
     tip.removeAll(QString());
     const QString plain = tip.join(QLatin1Char(' '));
     const QString shown =
@@ -149,13 +92,13 @@ void ClickLineEdit::updateNote()
     setWhatsThis(shown);
 }
 
-void ClickLineEdit::mousePressEvent(QMouseEvent *event)
+void TextBox::mousePressEvent(QMouseEvent *event)
 {
     m_pressed = event->button() == Qt::LeftButton;
     QLineEdit::mousePressEvent(event);
 }
 
-void ClickLineEdit::mouseReleaseEvent(QMouseEvent *event)
+void TextBox::mouseReleaseEvent(QMouseEvent *event)
 {
     QLineEdit::mouseReleaseEvent(event);
     bool click = m_pressed && event->button() == Qt::LeftButton &&
@@ -165,7 +108,7 @@ void ClickLineEdit::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
-void ClickLineEdit::focusInEvent(QFocusEvent *event)
+void TextBox::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
     // Tab selects the whole text; the cursor goes to its start, so the start is what shows.
@@ -174,7 +117,7 @@ void ClickLineEdit::focusInEvent(QFocusEvent *event)
     update();
 }
 
-void ClickLineEdit::focusOutEvent(QFocusEvent *event)
+void TextBox::focusOutEvent(QFocusEvent *event)
 {
     QLineEdit::focusOutEvent(event);
     // A popup (the context menu) or another window takes the focus only for a while: where the
@@ -184,9 +127,11 @@ void ClickLineEdit::focusOutEvent(QFocusEvent *event)
     update();
 }
 
-void ClickLineEdit::paintEvent(QPaintEvent *event)
+void TextBox::paintOverText(QPainter &) {}
+
+void TextBox::paintEvent(QPaintEvent *event)
 {
-    const QString shown = displayedText();
+    const QString shown = shownText();
     if (shown == displayText()) {
         QLineEdit::paintEvent(event);
     } else {
@@ -197,6 +142,8 @@ void ClickLineEdit::paintEvent(QPaintEvent *event)
         painter.setPen(palette().color(QPalette::Text));
         painter.drawText(textArea(), int(alignment()) | Qt::AlignVCenter, shown);
     }
+    QPainter painter(this);
+    paintOverText(painter);
 
     // A box whose background is too close to the ground gets an edge that stands out from it.
     const QColor base = palette().color(QPalette::Base);
@@ -207,10 +154,10 @@ void ClickLineEdit::paintEvent(QPaintEvent *event)
             edge = contrastRatio(Qt::white, ground) >= contrastRatio(Qt::black, ground)
                        ? QColor(Qt::white)
                        : QColor(Qt::black);
-        QPainter painter(this);
         painter.setPen(edge);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }
+    painter.end();
     if (hasFocus())
         drawFocusOutline(this, base);
 }

@@ -135,11 +135,17 @@ void BoxAccessible::insertText(int offset, const QString &text)
     replaceText(offset, offset, text);
 }
 
+// An edit through the screen reader is typing: it goes through the box's own editing, so it is
+// undone by Ctrl+Z and the box treats it as the user's (a result box no longer holds a result).
 void BoxAccessible::replaceText(int startOffset, int endOffset, const QString &text)
 {
-    QString all = box()->text();
-    startOffset = std::clamp(startOffset, 0, int(all.size()));
-    endOffset = std::clamp(endOffset, startOffset, int(all.size()));
-    all.replace(startOffset, endOffset - startOffset, text);
-    box()->setText(all);
+    QLineEdit *edit = box();
+    const int size = int(edit->text().size());
+    startOffset = std::clamp(startOffset, 0, size);
+    endOffset = std::clamp(endOffset, startOffset, size);
+    edit->setSelection(startOffset, endOffset - startOffset);
+    if (text.isEmpty() && endOffset > startOffset)
+        edit->del();
+    else
+        edit->insert(text);
 }

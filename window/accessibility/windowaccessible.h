@@ -2,19 +2,20 @@
 
 #include <QAccessibleWidget>
 
-class Announcer;
+class frmTarnyxEquations;
 
 // The window as assistive technology sees it: a frame named by its caption, whose children are
-// its controls and, last, the announcer of results.
+// its controls and, last, the announcer of results. The announcer is looked up each time it is
+// asked for, so a screen reader asking while the window is torn down finds none.
 class WindowAccessible : public QAccessibleWidget
 {
 public:
-    WindowAccessible(QWidget *window, Announcer *announcer);
+    explicit WindowAccessible(frmTarnyxEquations *window);
 
     int childCount() const override;
     QAccessibleInterface *child(int index) const override;
     int indexOfChild(const QAccessibleInterface *child) const override;
 
 private:
-    Announcer *m_announcer;
+    QAccessibleInterface *announcer() const;
 };
