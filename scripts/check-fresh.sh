@@ -66,10 +66,12 @@ make_root() { # folder
 }
 
 # Runs a bash script in the root as root, with PATH and HOME alone, in a mount and PID namespace
-# of its own: when it ends, everything it started ends too, and its mounts go with it.
+# of its own: when it ends, everything it started ends too, and its mounts go with it. The root
+# is bound onto itself (with the /proc just mounted in it) so that its / is a mount point, as on a real machine (unshare, which the
+# screen reader check uses, needs one).
 in_root() { # folder script
     unshare --mount --pid --fork --mount-proc="$1/proc" bash -c '
-        mount --rbind /dev "$1/dev" && mount --rbind /sys "$1/sys" &&
+        mount --rbind "$1" "$1" && mount --rbind /dev "$1/dev" && mount --rbind /sys "$1/sys" &&
             exec chroot "$1" /usr/bin/env -i HOME=/root \
                 PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
                 bash -euo pipefail -c "cd /root/tarnyx; $2"' _ "$1" "$2"

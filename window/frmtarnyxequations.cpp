@@ -7,6 +7,7 @@
 #include "formbuilder.h"
 #include "formdefinition.h"
 #include "resultbox.h"
+#include "windowicon.h"
 
 #include "platform/runtimeerror.h"
 #include "solver/solver.h"
@@ -63,10 +64,10 @@ frmTarnyxEquations::~frmTarnyxEquations()
 // the picture's own size.
 void frmTarnyxEquations::loadPictures()
 {
-    QIcon icon;
+    QStringList files;
     for (const char *file : form::window.icons)
-        icon.addFile(QString::fromLatin1(file));
-    setWindowIcon(icon);
+        files.append(QString::fromLatin1(file));
+    setWindowIcon(uncachedIcon(files));
 
     const form::Control &def = bannerDefinition();
     const bool hiDpi = devicePixelRatioF() > 1.0;
