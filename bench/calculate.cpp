@@ -35,20 +35,15 @@ void calculate(const Texts &t)
     }
 }
 
-// The double steps alone: each text read straight to a double (a1, b1, a2, b2, c1, c2), no exact
-// part.
+// The double steps alone: the texts read to doubles, no exact part.
 void doublesAlone(const Texts &t)
 {
     for (auto compute : {&solver::computeY, &solver::computeX}) {
         try {
-            using platform::textToNumber;
-            solver::Coefficients c{};
-            c.a1 = textToNumber(t[0]);
-            c.b1 = textToNumber(t[1]);
-            c.a2 = textToNumber(t[3]);
-            c.b2 = textToNumber(t[4]);
-            c.c1 = textToNumber(t[2]);
-            c.c2 = textToNumber(t[5]);
+            using platform::scanNumber;
+            const solver::Coefficients c =
+                solver::toCoefficients({scanNumber(t[0]), scanNumber(t[1]), scanNumber(t[2]),
+                                        scanNumber(t[3]), scanNumber(t[4]), scanNumber(t[5])});
             platform::numberToText(compute(c));
         } catch (const platform::RuntimeError &) {
         }

@@ -239,13 +239,15 @@ int main(int argc, char *argv[])
     std::printf("machine: %s, %ld cores\n", cpuModel().c_str(), sysconf(_SC_NPROCESSORS_ONLN));
     printProgram("floor", floor);
     printProgram("tarnyx", program);
-    std::vector<double> timeRatio, memoryRatio;
+    std::vector<double> timeRatio, memoryRatio, laterRatio;
     for (std::size_t i = 0; i < floor.size(); ++i) {
         timeRatio.push_back(program[i].ms / floor[i].ms);
         memoryRatio.push_back(program[i].hwmAtMapMiB / floor[i].hwmAtMapMiB);
+        laterRatio.push_back(program[i].hwmLaterMiB / floor[i].hwmLaterMiB);
     }
     std::printf("tarnyx / floor, pair by pair\n");
     printFigure("time to window", timeRatio, "x  ");
     printFigure("peak RSS at map", memoryRatio, "x  ");
+    printFigure("peak RSS 1 s later", laterRatio, "x  ");
     return 0;
 }

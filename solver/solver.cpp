@@ -78,23 +78,28 @@ double computeX(const Coefficients &c)
     return divide(u, m);
 }
 
+Coefficients toCoefficients(const std::array<platform::ScannedNumber, 6> &n)
+{
+    using platform::toNumber;
+    Coefficients c{};
+    c.a1 = toNumber(n[0]);
+    c.b1 = toNumber(n[1]);
+    c.a2 = toNumber(n[3]);
+    c.b2 = toNumber(n[4]);
+    c.c1 = toNumber(n[2]);
+    c.c2 = toNumber(n[5]);
+    return c;
+}
+
 Analysis::Analysis(const CoefficientTexts &texts)
 {
     using platform::scanNumber;
-    using platform::toNumber;
-    // Scanned once each (a1, b1, c1, a2, b2, c2); rounded in the order a1, b1, a2, b2, c1, c2.
+    // Each text scanned once, for the doubles and the exact values.
     const std::array<platform::ScannedNumber, 6> n = {scanNumber(texts.a1), scanNumber(texts.b1),
                                                       scanNumber(texts.c1), scanNumber(texts.a2),
                                                       scanNumber(texts.b2), scanNumber(texts.c2)};
     try {
-        Coefficients c{};
-        c.a1 = toNumber(n[0]);
-        c.b1 = toNumber(n[1]);
-        c.a2 = toNumber(n[3]);
-        c.b2 = toNumber(n[4]);
-        c.c1 = toNumber(n[2]);
-        c.c2 = toNumber(n[5]);
-        m_doubles = c;
+        m_doubles = toCoefficients(n);
     } catch (const RuntimeError &) {
         // Beyond the double range: y() and x() say so.
     }

@@ -2,6 +2,9 @@
 
 #include "exact.h"
 
+#include "platform/conversions.h"
+
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +29,10 @@ struct Coefficients
 {
     double a1, b1, c1, a2, b2, c2;
 };
+
+// The six scanned texts (a1, b1, c1, a2, b2, c2) rounded to doubles in the order a1, b1, a2, b2,
+// c1, c2; a number beyond the double range raises Overflow.
+Coefficients toCoefficients(const std::array<platform::ScannedNumber, 6> &scanned);
 
 // Y = (a2·c1 − a1·c2) ÷ (a2·b1 − a1·b2).
 double computeY(const Coefficients &c);
