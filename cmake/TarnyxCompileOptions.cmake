@@ -26,7 +26,15 @@ endif()
 
 set(TARNYX_ARITHMETIC_FLAGS)
 set(TARNYX_HARDENING_FLAGS)
+set(TARNYX_REPRODUCIBLE_FLAGS)
 if(TARNYX_GNU_LIKE)
+    # No checkout or build folder path in what is built, so that any folder builds the same bits.
+    check_cxx_compiler_flag(-ffile-prefix-map=a=b TARNYX_HAS_FILE_PREFIX_MAP)
+    if(TARNYX_HAS_FILE_PREFIX_MAP)
+        list(APPEND TARNYX_REPRODUCIBLE_FLAGS -ffile-prefix-map=${PROJECT_SOURCE_DIR}/=
+            -ffile-prefix-map=${PROJECT_BINARY_DIR}/=)
+    endif()
+
     list(APPEND TARNYX_ARITHMETIC_FLAGS -ffp-contract=off)
     if(TARNYX_X86 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
         list(APPEND TARNYX_ARITHMETIC_FLAGS -msse2 -mfpmath=sse)
@@ -67,6 +75,7 @@ function(tarnyx_compile_options target)
     target_compile_options(${target} PRIVATE
         -Wall -Wextra -Wpedantic
         ${TARNYX_ARITHMETIC_FLAGS}
+        ${TARNYX_REPRODUCIBLE_FLAGS}
         $<$<BOOL:${TARNYX_WERROR}>:-Werror>
         $<$<CONFIG:Release>:${TARNYX_HARDENING_FLAGS}>)
     if(WIN32)
