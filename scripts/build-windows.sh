@@ -3,9 +3,18 @@
 # programs with MinGW-w64, against a static Qt built once from Debian's own Qt source.
 # TARNYX_QT_WINDOWS names the folder of that Qt (default: in ~/.cache); it is built there when
 # it is missing, which takes about half an hour on two cores.
+# Usage: scripts/build-windows.sh            the program and its tests, in build/windows
+#        scripts/build-windows.sh --program  the program alone (as a release has it), in
+#                                            build/windows-program
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
+build=build/windows
+only=()
+if [ "${1:-}" = --program ]; then
+    build=build/windows-program
+    only=(-DBUILD_TESTING=OFF -DTARNYX_BUILD_TOOLS=OFF -DTARNYX_BUILD_BENCHMARK=OFF)
+fi
 
 bash scripts/install-deps.sh windows
 
@@ -85,10 +94,10 @@ build_qt() {
 [ -f "$qt/.complete" ] || build_qt
 
 # CTest runs the cross-built tests through wine (scripts/wine-run.sh, from test-windows.sh).
-cmake -S . -B build/windows -G Ninja \
+cmake -S . -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" -DTARNYX_WERROR=ON \
-    -DCMAKE_CROSSCOMPILING_EMULATOR="$repo/scripts/wine-run.sh"
-cmake --build build/windows
-echo "build-windows: $(du -b build/windows/tarnyx.exe | cut -f1) bytes in build/windows/tarnyx.exe"
+    -DCMAKE_CROSSCOMPILING_EMULATOR="$repo/scripts/wine-run.sh" "${only[@]}"
+cmake --build "$build"
+echo "build-windows: $(du -b "$build/tarnyx.exe" | cut -f1) bytes in $build/tarnyx.exe"

@@ -8,6 +8,8 @@
 #   arm64    the arm64 cross-build of the whole program, tested under qemu-user
 #   cross    the i386 and arm64 builds of the number engine for the golden checks
 #   fresh    mmdebstrap, to prove the run and test commands in a new Debian 12 root
+#   release  what scripts/release.sh needs besides the windows role: git, xz, zip, dpkg-dev and
+#            the checker of differences
 # Roles add up, and each includes run. --list prints the packages instead of installing them.
 # The cross roles are never part of the default: on Debian 12, installing a cross-compiler
 # removes gcc-multilib.
@@ -18,9 +20,9 @@ roles=()
 for arg in "$@"; do
     case $arg in
     --list) list=true ;;
-    run | test | windows | arm64 | cross | fresh) roles+=("$arg") ;;
+    run | test | windows | arm64 | cross | fresh | release) roles+=("$arg") ;;
     *)
-        echo "install-deps: unknown role '$arg' (run, test, windows, arm64, cross, fresh)" >&2
+        echo "install-deps: unknown role '$arg' (run, test, windows, arm64, cross, fresh, release)" >&2
         exit 2
         ;;
     esac
@@ -81,6 +83,11 @@ for role in "${roles[@]}"; do
     fresh)
         # a minimal Debian root, made from this machine's apt sources; git clones into it
         packages+=(mmdebstrap git)
+        ;;
+    release)
+        # the source archive, the Windows archive, the package's tools, and diffoscope to show
+        # what differs when two builds do
+        packages+=(git xz-utils zip dpkg-dev file diffoscope-minimal)
         ;;
     esac
 done

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Checks that a release rebuilds byte for byte: scripts/release.sh runs twice, from two clones in
+# two folders, the second a few minutes later with another umask and time zone, and the two
+# dist/ folders must be the same to the byte. On any difference diffoscope says what differs,
+# and the check fails.
+# Usage: scripts/check-reproducible.sh
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$PWD
+bash scripts/install-deps.sh release >/dev/null
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/tarnyx-reproducible.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+release() { # folder umask time-zone
+    local started=$SECONDS
+    git clone --quiet --no-hardlinks "$repo" "$1"
+    (cd "$1" && umask "$2" && TZ=$3 bash scripts/release.sh "$(git -C "$repo" rev-parse HEAD)")
+    echo "reproducible: release in $1 (umask $2, TZ $3) took $((SECONDS - started)) s"
+}
+release "$work/first" 022 UTC
+release "$work/elsewhere/second" 077 Pacific/Kiritimati
+
+if diff -r "$work/first/dist" "$work/elsewhere/second/dist" >/dev/null; then
+    echo "reproducible: both releases are the same, byte for byte:"
+    sed 's/^/  /' "$work/first/dist/SHA256SUMS"
+    exit 0
+fi
+for file in "$work/first/dist"/*; do
+    other=$work/elsewhere/second/dist/$(basename "$file")
+    cmp -s "$file" "$other" && continue
+    echo "reproducible: $(basename "$file") differs:" >&2
+    diffoscope --text - "$file" "$other" 2>&1 | head -80 >&2 || true
+done
+exit 1
