@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
+
 namespace {
 
 // The most characters of the text a read-back sentence quotes, for the part read and the rest.

@@ -36,8 +36,12 @@ frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
     setAutoFillBackground(true);
 
     BuiltForm built = buildForm(this);
-    std::tie(m_txt1X, m_txt1Y, m_txtAns1, m_txt2X, m_txt2Y, m_txtAns2) =
-        std::tuple_cat(built.coefficients);
+    m_txt1X = built.coefficients[0];
+    m_txt1Y = built.coefficients[1];
+    m_txtAns1 = built.coefficients[2];
+    m_txt2X = built.coefficients[3];
+    m_txt2Y = built.coefficients[4];
+    m_txtAns2 = built.coefficients[5];
     m_txtRes = built.y;
     m_txtRes2 = built.x;
     m_cmdCalc = built.calculate;
