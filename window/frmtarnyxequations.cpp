@@ -230,21 +230,26 @@ frmTarnyxEquations::Outcome frmTarnyxEquations::cmdCalc_Click()
 
 frmTarnyxEquations::Outcome frmTarnyxEquations::solveY()
 {
-    const CoefficientTexts texts = coefficientTexts();
-    Outcome outcome;
-    showResult(
-        m_txtRes, m_yState, texts, [&] { return solver::Analysis(SolverTexts(texts).view()).y(); },
-        QStringLiteral("Y could not be computed; its box keeps its earlier value."), outcome);
-    return outcome;
+    return solveOne(m_txtRes, m_yState, &solver::Analysis::y,
+                    QStringLiteral("Y could not be computed; its box keeps its earlier value."));
 }
 
 frmTarnyxEquations::Outcome frmTarnyxEquations::solveX()
 {
+    return solveOne(m_txtRes2, m_xState, &solver::Analysis::x,
+                    QStringLiteral("X could not be computed; its box keeps its earlier value."));
+}
+
+frmTarnyxEquations::Outcome
+frmTarnyxEquations::solveOne(ResultBox *box, ResultState &state,
+                             solver::Result (solver::Analysis::*unknown)() const,
+                             const QString &keeps)
+{
     const CoefficientTexts texts = coefficientTexts();
     Outcome outcome;
     showResult(
-        m_txtRes2, m_xState, texts, [&] { return solver::Analysis(SolverTexts(texts).view()).x(); },
-        QStringLiteral("X could not be computed; its box keeps its earlier value."), outcome);
+        box, state, texts, [&] { return (solver::Analysis(SolverTexts(texts).view()).*unknown)(); },
+        keeps, outcome);
     return outcome;
 }
 

@@ -18,8 +18,9 @@ namespace form {
 struct Control;
 }
 namespace solver {
+class Analysis;
 struct Result;
-}
+} // namespace solver
 
 // The program's one window: the two equations, their six coefficient boxes, the X and Y result
 // boxes, Calculate and Exit. Its four handlers are Calculate (Y, then X), Exit, and a click in
@@ -72,6 +73,9 @@ private:
     Outcome Command1_Click();
     Outcome solveY();
     Outcome solveX();
+    // One unknown alone, from its own reading of the six texts (a click in its result box).
+    Outcome solveOne(ResultBox *box, ResultState &state,
+                     solver::Result (solver::Analysis::*unknown)() const, const QString &keeps);
     // Computes one result with `solve` and shows it; on a failure, records the message and what
     // the boxes keep, and returns false.
     bool showResult(ResultBox *box, ResultState &state, const CoefficientTexts &texts,
