@@ -9,6 +9,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <stdexcept>
 #include <system_error>
 
@@ -156,16 +157,27 @@ double decimalToNumber(const ScannedNumber &number)
     normal += 'e';
     normal += std::to_string(number.exponent);
     // fast_float rounds correctly however many digits there are; beyond the range it gives an
-    // infinity, below it a zero or a subnormal of the right sign.
-    // Newer fast_float says result_out_of_range there too.
-    double value = 0.0;
+    // infinity, below it a zero or a subnormal of the right sign. Versions differ in what they
+    // say besides: fast_float 3 says nothing, fast_float 8 says result_out_of_range for both an
+    // overflow and an underflow. So the value decides, not the code: only an infinity is an
+    // overflow, and a number below the range reads as a zero of its sign.
+    double value = std::numeric_limits<double>::quiet_NaN();
     const char *end = normal.data() + normal.size();
     const auto [ptr, ec] = fast_float::from_chars(normal.data(), end, value);
-    if (ec == std::errc::result_out_of_range || (ec == std::errc() && std::isinf(value)))
-        throw RuntimeError(ErrorCode::Overflow);
     // The text was made above from digits alone: anything else is a fault in this reader.
-    if (ec != std::errc() || ptr != end)
+    if ((ec != std::errc() && ec != std::errc::result_out_of_range) || ptr != end)
         throw std::logic_error("fast_float did not read " + normal);
+    if (std::isnan(value)) {
+        // A reader that leaves the value alone when it is out of range: the decimal magnitude
+        // (digits times ten to the exponent) says on which side of the range it lies.
+        const auto first = number.digits.find_first_not_of('0');
+        const auto significant = static_cast<std::int64_t>(number.digits.size() - first);
+        const bool above = first != std::string::npos && significant + number.exponent > 0;
+        value = above ? std::numeric_limits<double>::infinity() : 0.0;
+        value = number.negative ? -value : value;
+    }
+    if (std::isinf(value))
+        throw RuntimeError(ErrorCode::Overflow);
     return value;
 }
 
