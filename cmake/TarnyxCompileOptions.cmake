@@ -8,9 +8,9 @@
 # Release builds are hardened as Debian builds its packages, each flag where the target and the
 # compiler support it: stack protector, fortified libc calls and format checks; stack clash
 # protection where the compiler accepts it (not MinGW-w64: GCC 12's SEH code generator crashes
-# on it, and Windows probes stacks itself); control-flow protection on x86; read-only
-# relocations and immediate binding for ELF programs. Sanitizer and fuzz builds are not Release
-# builds.
+# on it, and Windows probes stacks itself); control-flow protection on x86 and branch protection
+# (BTI and PAC) on arm64; read-only relocations and immediate binding for ELF programs.
+# Sanitizer and fuzz builds are not Release builds.
 include(CheckCXXCompilerFlag)
 include(CheckCXXSourceCompiles)
 
@@ -62,6 +62,12 @@ if(TARNYX_GNU_LIKE)
         check_cxx_compiler_flag(-fcf-protection TARNYX_HAS_CF_PROTECTION)
         if(TARNYX_HAS_CF_PROTECTION)
             list(APPEND TARNYX_HARDENING_FLAGS -fcf-protection)
+        endif()
+    endif()
+    if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(aarch64|arm64|ARM64)$" AND NOT WIN32)
+        check_cxx_compiler_flag(-mbranch-protection=standard TARNYX_HAS_BRANCH_PROTECTION)
+        if(TARNYX_HAS_BRANCH_PROTECTION)
+            list(APPEND TARNYX_HARDENING_FLAGS -mbranch-protection=standard)
         endif()
     endif()
 endif()

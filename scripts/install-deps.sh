@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that one or more roles need; only missing ones are installed.
+# Installs the Debian packages that one or more roles need; only missing ones are installed. Every
+# name is one that Debian 12 and Debian 13 both have (the default clang's runtime, say, not a
+# numbered one).
 # Works as root, or through sudo otherwise.
 # Usage: scripts/install-deps.sh [--list] [role ...]
 #   run      build and start the program
@@ -7,7 +9,7 @@
 #   windows  the Windows cross-build and its tests under wine
 #   arm64    the arm64 cross-build of the whole program, tested under qemu-user
 #   cross    the i386 and arm64 builds of the number engine for the golden checks
-#   fresh    mmdebstrap, to prove the run and test commands in a new Debian 12 root
+#   fresh    mmdebstrap, to prove the run and test commands in new Debian 12 and 13 roots
 #   release  what scripts/release.sh needs besides the windows role: git, xz, zip, dpkg-dev and
 #            the checker of differences
 # Roles add up, and each includes run. --list prints the packages instead of installing them.
@@ -49,7 +51,7 @@ for role in "${roles[@]}"; do
             # Qt Test, and a headless compositor to check the program on Wayland
             libqt6test6 weston
             # fuzzing and sanitizers (clang with its runtimes)
-            clang libclang-rt-14-dev
+            clang libclang-rt-dev
             # Windows resource compiler, to check the version record builds
             binutils-mingw-w64-x86-64
             # desktop files, packaging and its checks
