@@ -2,47 +2,92 @@
 # Installs what is missing, builds and runs every check: formatting, the test suite in a Release
 # build with warnings as errors and again under AddressSanitizer and UBSan, the Debian package,
 # the program on Wayland, the screen reader check, bounded fuzzing and a quick run of the
-# benchmarks.
+# benchmarks. Named steps run alone, in this order (the later ones use the Release build):
+# Usage: scripts/test.sh [format] [release] [sanitize] [package] [wayland] [screen-reader]
+#                        [fuzz] [bench]   (all by default)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+all=(format release sanitize package wayland screen-reader fuzz bench)
+chosen=("$@")
+[ ${#chosen[@]} -gt 0 ] || chosen=("${all[@]}")
+for name in "${chosen[@]}"; do
+    [[ " ${all[*]} " == *" $name "* ]] || { echo "test.sh: unknown step '$name' (${all[*]})" >&2; exit 2; }
+done
+wanted() { [[ " ${chosen[*]} " == *" $1 "* ]]; }
+
+started=$SECONDS
 bash scripts/install-deps.sh
+echo "test.sh: packages ready in $((SECONDS - started)) s"
+step_name=""
+step_started=0
+step() { # name: ends the step before, if any, with its time
+    [ -z "$step_name" ] || echo "==== $step_name: $((SECONDS - step_started)) s"
+    step_name=$*
+    step_started=$SECONDS
+    [ -z "$step_name" ] || printf '\n==== %s (at %d s)\n' "$step_name" $((SECONDS - started))
+}
+# The Release build with warnings as errors, which the package, Wayland and screen reader steps
+# use; building it again when it is up to date costs nothing.
+release_build() {
+    cmake --preset ci
+    cmake --build --preset ci
+}
 
-step() { printf '\n==== %s\n' "$*"; }
+if wanted format; then
+    step "formatting"
+    bash scripts/check-format.sh
+fi
 
-step "formatting"
-bash scripts/check-format.sh
+if wanted release; then
+    step "release build and tests"
+    release_build
+    ctest --preset ci
+fi
 
-step "release build and tests"
-cmake --preset ci
-cmake --build --preset ci
-ctest --preset ci
+if wanted sanitize; then
+    step "sanitizer build and tests"
+    cmake --preset sanitize
+    cmake --build --preset sanitize
+    ctest --preset sanitize
+fi
 
-step "sanitizer build and tests"
-cmake --preset sanitize
-cmake --build --preset sanitize
-ctest --preset sanitize
+if wanted package; then
+    step "Debian package"
+    release_build >/dev/null
+    bash scripts/check-package.sh build/ci
+fi
 
-step "Debian package"
-bash scripts/check-package.sh build/ci
+if wanted wayland; then
+    step "native Wayland (headless weston)"
+    release_build >/dev/null
+    bash scripts/check-wayland.sh build/ci/app/tarnyx
+fi
 
-step "native Wayland (headless weston)"
-bash scripts/check-wayland.sh build/ci/app/tarnyx
+if wanted screen-reader; then
+    step "screen reader (Orca), beside an Orca it did not start"
+    release_build >/dev/null
+    # A stand-in for the user's own screen reader: a process named orca, as Orca finds its kind.
+    # The check must pass and leave it running.
+    decoy=$(mktemp -d)
+    cp "$(command -v sleep)" "$decoy/orca"
+    "$decoy/orca" 600 &
+    decoy_pid=$!
+    trap 'kill "$decoy_pid" 2>/dev/null || true; rm -rf "$decoy"' EXIT
+    bash scripts/check-screen-reader.sh build/ci/app/tarnyx
+    kill -0 "$decoy_pid" 2>/dev/null ||
+        { echo "the screen reader check ended an Orca it did not start" >&2; exit 1; }
+    echo "an Orca the check did not start is still running"
+fi
 
-step "screen reader (Orca), beside an Orca it did not start"
-# A stand-in for the user's own screen reader: a process named orca, as Orca finds its kind. The
-# check must pass and leave it running.
-decoy=$(mktemp -d)
-cp "$(command -v sleep)" "$decoy/orca"
-"$decoy/orca" 600 &
-decoy_pid=$!
-trap 'kill "$decoy_pid" 2>/dev/null || true; rm -rf "$decoy"' EXIT
-bash scripts/check-screen-reader.sh build/ci/app/tarnyx
-kill -0 "$decoy_pid" 2>/dev/null || { echo "the screen reader check ended an Orca it did not start" >&2; exit 1; }
-echo "an Orca the check did not start is still running"
+if wanted fuzz; then
+    step "fuzzing (bounded)"
+    bash scripts/fuzz.sh "${TARNYX_FUZZ_SECONDS:-60}"
+fi
 
-step "fuzzing (bounded)"
-bash scripts/fuzz.sh "${TARNYX_FUZZ_SECONDS:-60}"
-
-step "benchmarks (quick run: proves they work, judges nothing)"
-bash scripts/bench.sh 3
+if wanted bench; then
+    step "benchmarks (quick run: proves they work, judges nothing)"
+    bash scripts/bench.sh 3
+fi
+step
+echo "test.sh: passed (${chosen[*]}) in $((SECONDS - started)) s"
