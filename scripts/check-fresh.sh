@@ -1,30 +1,64 @@
 #!/usr/bin/env bash
-# Proves the README's two commands on a machine that has never built the project. For each, a
-# minimal Debian root of this machine's release is made with mmdebstrap, from this machine's own
-# apt sources and settings; git and a clone of HEAD are put in it, and the command, as the
-# README writes it, runs there as root with an empty environment but for PATH and HOME:
-#   run   installs and builds; the program then starts (offscreen) and keeps running for a few
-#         seconds; started again without any display it says so and exits 1; and no package
-#         that only the test, Windows or cross roles name was installed other than as a
-#         dependency of the run role's own.
-#   test  passes.
-# Each command runs in a mount and PID namespace of its own, so nothing started in the root
-# (package scripts, test servers) outlives it; each root is removed after its part. Needs root
-# and the fresh role (scripts/install-deps.sh fresh).
-# Usage: scripts/check-fresh.sh [run] [test]   (both by default)
+# Proves the README's two commands, and the released package, on a machine that has never built
+# the project. For each part a minimal Debian root of the chosen release is made with mmdebstrap
+# from this machine's apt sources (renamed to that release) and settings; git and a clone of HEAD
+# are put in it, and the part runs there as root with an empty environment but for PATH and HOME:
+#   run      the run command as the README writes it installs and builds; the program then
+#            starts (offscreen) and keeps running for a few seconds; started again without any
+#            display it says so and exits 1; and no package that only the test, Windows or cross
+#            roles name was asked for. With --then, a further command runs in the same root
+#            afterwards (the run part has proved its role alone by then).
+#   test     the test command as the README writes it passes.
+#   package  the .deb given with --deb is installed with apt; the installed program starts
+#            (offscreen) and keeps running, and without a display says so and exits 1.
+# Each part runs in a mount and PID namespace of its own, so nothing started in the root
+# (package scripts, test servers) outlives it, and it cannot change the machine: /sys is a
+# read-only sysfs of its own, /proc/sys is read-only, /dev holds only the harmless devices
+# (null, zero, full, random, urandom, tty and a private pts), and making device nodes is not
+# allowed. Each root is removed after its part. Needs root and the fresh role.
+# Usage: scripts/check-fresh.sh [--release 12|13|CODENAME] [--deb FILE] [--then COMMAND] part...
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
-parts=("$@")
-[ ${#parts[@]} -gt 0 ] || parts=(run test)
-
 fail() {
     echo "check-fresh: $*" >&2
     exit 1
 }
+
+host_suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
+suite=$host_suite
+deb=""
+then_command=""
+parts=()
+while [ $# -gt 0 ]; do
+    case $1 in
+    --release)
+        case $2 in
+        12) suite=bookworm ;;
+        13) suite=trixie ;;
+        *) suite=$2 ;;
+        esac
+        shift 2
+        ;;
+    --deb)
+        deb=$(realpath "$2")
+        shift 2
+        ;;
+    --then)
+        then_command=$2
+        shift 2
+        ;;
+    run | test | package)
+        parts+=("$1")
+        shift
+        ;;
+    *) fail "unknown argument '$1' (--release, --deb, --then; run, test, package)" ;;
+    esac
+done
+[ ${#parts[@]} -gt 0 ] || parts=(run test)
+
 [ "$(id -u)" -eq 0 ] || fail "run it as root: it makes Debian roots"
 command -v mmdebstrap >/dev/null || fail "no mmdebstrap: run scripts/install-deps.sh fresh"
-suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
 
 # The commands as the README's quick start writes them.
 readme_command() { # the start of the row's description
@@ -37,29 +71,39 @@ test_command=$(readme_command "install what is missing, build and run every test
 work=$(mktemp -d "${TMPDIR:-/var/tmp}/tarnyx-fresh.XXXXXX")
 trap 'rm -rf --one-file-system "$work"' EXIT
 
-# This machine's apt entries for its own release, and the apt settings that no package installed
-# (the ones that say how this machine reaches the archive).
+# This machine's apt entries for its own release, renamed to the chosen one (bookworm-security
+# becomes trixie-security), and the apt settings that no package installed (the ones that say
+# how this machine reaches the archive). docker-clean is left out: it only empties apt's caches.
 debian_sources() {
     local f
     for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-        [ -f "$f" ] && grep -E "^deb .* $suite(-[a-z]+)?( |\$)" "$f" || true
+        [ -f "$f" ] && grep -E "^deb .* $host_suite(-[a-z]+)?( |\$)" "$f" || true
     done
     for f in /etc/apt/sources.list.d/*.sources; do
-        [ -f "$f" ] && awk -v RS= -v ORS='\n\n' -v suite="$suite" \
+        [ -f "$f" ] && awk -v RS= -v ORS='\n\n' -v suite="$host_suite" \
             '$0 ~ ("(^|\n)Suites:[^\n]*" suite)' "$f" || true
     done
 }
 apt_settings=()
 for f in /etc/apt/apt.conf.d/*; do
+    [ "$(basename "$f")" = docker-clean ] && continue
     dpkg -S "$f" >/dev/null 2>&1 || apt_settings+=(--aptopt="$f")
 done
-debian_sources >"$work/sources"
-[ -s "$work/sources" ] || fail "no apt source of $suite on this machine"
+debian_sources | sed -E "s/(^|[[:space:]])$host_suite(-[a-z]+)?([[:space:]]|\$)/\1$suite\2\3/g" \
+    >"$work/sources"
+# Both forms may be present; the file's name tells apt which one it is.
+if grep -q '^Types:' "$work/sources"; then
+    mv "$work/sources" "$work/debian.sources"
+    sources=$work/debian.sources
+else
+    mv "$work/sources" "$work/debian.list"
+    sources=$work/debian.list
+fi
+[ -s "$sources" ] || fail "no apt source of $host_suite on this machine"
 
 make_root() { # folder
     local started=$SECONDS
-    mmdebstrap --quiet --variant=apt --include=git "${apt_settings[@]}" "$suite" "$1" \
-        "$work/sources"
+    mmdebstrap --quiet --variant=apt --include=git "${apt_settings[@]}" "$suite" "$1" "$sources"
     git clone --quiet --no-hardlinks "$repo" "$1/root/tarnyx"
     cp -L /etc/resolv.conf "$1/etc/resolv.conf"
     echo "check-fresh: a fresh $suite root in $((SECONDS - started)) s"
@@ -67,34 +111,71 @@ make_root() { # folder
 
 # Runs a bash script in the root as root, with PATH and HOME alone, in a mount and PID namespace
 # of its own: when it ends, everything it started ends too, and its mounts go with it. The root
-# is bound onto itself (with the /proc just mounted in it) so that its / is a mount point, as on a real machine (unshare, which the
-# screen reader check uses, needs one).
+# is bound onto itself so that its / is a mount point, as on a real machine (unshare, which the
+# screen reader check uses, needs one). The screen reader check also needs root's power to make
+# a PID namespace, which a user namespace (mmdebstrap's unshare mode) cannot give inside a
+# chroot; so the root runs as real root, with the machine's writable parts closed instead.
 in_root() { # folder script
-    unshare --mount --pid --fork --mount-proc="$1/proc" bash -c '
-        mount --rbind "$1" "$1" && mount --rbind /dev "$1/dev" && mount --rbind /sys "$1/sys" &&
-            exec chroot "$1" /usr/bin/env -i HOME=/root \
-                PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-                bash -euo pipefail -c "cd /root/tarnyx; $2"' _ "$1" "$2"
+    unshare --mount --pid --fork --mount-proc="$1/proc" bash -euo pipefail -c '
+        root=$1
+        mount --make-rprivate /
+        mount --rbind "$root" "$root"
+        mount -t sysfs -o ro,nosuid,nodev,noexec sysfs "$root/sys"
+        for path in sys sysrq-trigger; do
+            [ -e "$root/proc/$path" ] || continue
+            mount --bind "$root/proc/$path" "$root/proc/$path"
+            mount -o remount,bind,ro "$root/proc/$path"
+        done
+        mount -t tmpfs -o nosuid,mode=0755 dev "$root/dev"
+        for node in null:1:3 zero:1:5 full:1:7 random:1:8 urandom:1:9 tty:5:0; do
+            IFS=: read -r name major minor <<<"$node"
+            mknod -m 0666 "$root/dev/$name" c "$major" "$minor"
+        done
+        mkdir "$root/dev/pts" "$root/dev/shm"
+        mount -t devpts -o newinstance,ptmxmode=0666,mode=0620 devpts "$root/dev/pts"
+        ln -s pts/ptmx "$root/dev/ptmx"
+        mount -t tmpfs -o nosuid,nodev,mode=1777 shm "$root/dev/shm"
+        ln -s /proc/self/fd "$root/dev/fd"
+        for n in 0:stdin 1:stdout 2:stderr; do ln -s "/proc/self/fd/${n%%:*}" "$root/dev/${n#*:}"; done
+        exec setpriv --bounding-set -mknod,-sys_rawio,-sys_module,-sys_boot,-sys_time \
+            chroot "$root" /usr/bin/env -i HOME=/root \
+            PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+            bash -euo pipefail -c "cd /root/tarnyx; $2"' _ "$1" "$2"
 }
+
+# Shows that the root cannot change the machine: a new file in /sys, and a setting of /proc/sys
+# written back as it is, meet a read-only file system (not just a refusal that a writable one
+# would give too); no block device is there, and no device node can be made.
+closed_check='
+    read_only() { # what, command...
+        local what=$1 said
+        shift
+        said=$("$@" 2>&1) && { echo "wrote to $what" >&2; exit 1; }
+        case $said in *"Read-only file system"*) ;; *) echo "$what: $said" >&2; exit 1 ;; esac
+    }
+    read_only /sys touch /sys/tarnyx-probe
+    read_only /proc/sys sh -c "cat /proc/sys/kernel/domainname >/proc/sys/kernel/domainname"
+    [ -z "$(find /dev -type b)" ] || { echo "block devices in /dev" >&2; exit 1; }
+    ! mknod /tmp/tarnyx-probe b 1 0 2>/dev/null || { echo "made a device node" >&2; exit 1; }
+    echo "check-fresh: /sys and /proc/sys are read-only, no device can be reached or made"
+'
 
 # Packages that only the test, Windows and cross roles name: the run role must install none.
 test_only=$(comm -23 <(bash scripts/install-deps.sh --list test windows cross) \
     <(bash scripts/install-deps.sh --list run))
 
-run_part() {
-    local root=$work/run started
-    make_root "$root"
-    started=$SECONDS
-    in_root "$root" "
-        program=\$PWD/build/run/app/tarnyx
-        QT_QPA_PLATFORM=offscreen $run_command &
+# Starts a program command offscreen; it must keep running 5 s. Then without any display it
+# must print the one-line message and exit 1.
+starts_check() { # program path, command that becomes it
+    echo "
+        program=$1
+        QT_QPA_PLATFORM=offscreen $2 &
         pid=\$!
-        # The run command ends by becoming the program.
         until [ \"\$(readlink /proc/\$pid/exe)\" = \"\$program\" ]; do
-            kill -0 \$pid 2>/dev/null || { wait \$pid || true; echo 'the run command ended before the program started' >&2; exit 1; }
+            kill -0 \$pid 2>/dev/null || { wait \$pid || true; echo 'ended before the program started' >&2; exit 1; }
             sleep 0.5
         done
-        echo \"check-fresh: the program started \$SECONDS s after the run command\"
+        echo \"check-fresh: the program started \$SECONDS s after its command\"
         sleep 5
         kill -0 \$pid 2>/dev/null || { echo 'the program did not keep running' >&2; exit 1; }
         kill \$pid
@@ -102,36 +183,62 @@ run_part() {
         echo 'check-fresh: the program kept running for 5 s'
 
         status=0
-        said=\$($run_command 2>&1) || status=\$?
+        said=\$($2 2>&1) || status=\$?
         message=\$(printf '%s\n' \"\$said\" | tail -1)
         [ \$status -eq 1 ] && [ \"\$message\" = 'tarnyx: no display: start it from a graphical desktop session' ] ||
             { printf '%s\n' \"\$said\" >&2; echo \"without a display: status \$status\" >&2; exit 1; }
         echo \"check-fresh: without a display: status 1, '\$message'\"
+    "
+}
 
+part_root() { # part: makes its root and says how long the part took
+    root=$work/$1
+    make_root "$root"
+    part_started=$SECONDS
+}
+part_done() { # part
+    echo "check-fresh: $suite $1 part passed in $((SECONDS - part_started)) s"
+    rm -rf --one-file-system "$root"
+}
+
+run_part() {
+    part_root run
+    in_root "$root" "$closed_check
+        $(starts_check "\$PWD/build/run/app/tarnyx" "$run_command")
         # What was asked for (not pulled in by what was asked for) must hold no test tool.
         asked=\$(apt-mark showmanual | sed 's/:.*//' | sort -u)
         extra=\$(comm -12 <(printf '%s\n' \"\$asked\") <(printf '%s\n' '$test_only'))
         [ -z \"\$extra\" ] || { echo \"the run role installed test tools: \$extra\" >&2; exit 1; }
         echo \"check-fresh: \$(dpkg-query -W | wc -l) packages in the root, no test tool asked for\"
     "
-    echo "check-fresh: run part passed in $((SECONDS - started)) s"
-    rm -rf --one-file-system "$root"
+    if [ -n "$then_command" ]; then
+        echo "check-fresh: then, in the same $suite root: $then_command"
+        in_root "$root" "$then_command"
+    fi
+    part_done run
 }
 
 test_part() {
-    local root=$work/test started
-    make_root "$root"
-    started=$SECONDS
-    in_root "$root" "$test_command"
-    echo "check-fresh: test part passed in $((SECONDS - started)) s"
-    rm -rf --one-file-system "$root"
+    part_root test
+    in_root "$root" "$closed_check
+        $test_command"
+    part_done test
+}
+
+package_part() {
+    [ -n "$deb" ] && [ -f "$deb" ] || fail "the package part needs --deb FILE"
+    part_root package
+    cp "$deb" "$root/tmp/"
+    in_root "$root" "$closed_check
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
+            /tmp/$(basename "$deb") >/dev/null
+        echo \"check-fresh: installed $(basename "$deb") with apt, \$(dpkg-query -W | wc -l) packages in the root\"
+        $(starts_check /usr/bin/tarnyx tarnyx)
+    "
+    part_done package
 }
 
 for part in "${parts[@]}"; do
-    case $part in
-    run) run_part ;;
-    test) test_part ;;
-    *) fail "unknown part '$part' (run, test)" ;;
-    esac
+    "${part}_part"
 done
-echo "check-fresh: ok (${parts[*]})"
+echo "check-fresh: ok ($suite: ${parts[*]})"
