@@ -6,15 +6,21 @@
 # Usage: scripts/build-windows.sh            the program and its tests, in build/windows
 #        scripts/build-windows.sh --program  the program alone (as a release has it), in
 #                                            build/windows-program
+#        scripts/build-windows.sh --qt       the static Qt alone (CI builds it early, in the
+#                                            background, at the lowest priority)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
 build=build/windows
 only=()
-if [ "${1:-}" = --program ]; then
+qt_only=false
+case ${1:-} in
+--program)
     build=build/windows-program
     only=(-DBUILD_TESTING=OFF -DTARNYX_BUILD_TOOLS=OFF -DTARNYX_BUILD_BENCHMARK=OFF)
-fi
+    ;;
+--qt) qt_only=true ;;
+esac
 
 bash scripts/install-deps.sh windows
 
@@ -27,17 +33,17 @@ qt_version=${qt_source_version%%+*}
 host_cmake=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake
 
 # Static and lean: Core, Gui, Widgets and Test; the windows and offscreen platform plugins; the
-# bundled image, font and regular-expression libraries; no OpenGL. Qt 6.4's windows plugin
-# wants the DirectWrite 3 font database, which Gui builds only with Direct2D, so both are off.
+# bundled image, font and regular-expression libraries; and none of the features that
+# scripts/qt-windows-features.txt lists, each with why the program does without it.
 qt_options=(
     -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF -DFEATURE_static_runtime=ON
     -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
-    -DFEATURE_opengl=OFF -DFEATURE_dynamicgl=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF
-    -DFEATURE_dbus=OFF -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_xml=OFF
-    -DFEATURE_concurrent=OFF -DFEATURE_printsupport=OFF -DFEATURE_tabletevent=OFF
     -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
     -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF
 )
+while read -r feature _; do
+    [[ -z $feature || $feature == \#* ]] || qt_options+=("-DFEATURE_$feature=OFF")
+done <scripts/qt-windows-features.txt
 # The cache folder is named for these options and the toolchain, so a change builds afresh.
 key=$({ printf '%s\n' "${qt_options[@]}"; cat cmake/mingw-w64-x86_64.cmake; } | sha256sum | cut -c1-8)
 cache=${XDG_CACHE_HOME:-${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}/.cache}
@@ -79,6 +85,7 @@ build_qt() {
     fi
     [ -n "$src" ] || { echo "build-windows: could not fetch the Qt source" >&2; return 1; }
 
+    local started=$SECONDS
     echo "build-windows: configuring and building Qt (log: $work/qt-build.log)"
     cmake -S "$src" -B "$work/build" -G Ninja "${qt_options[@]}" \
         -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" -DCMAKE_INSTALL_PREFIX="$qt" \
@@ -89,9 +96,14 @@ build_qt() {
         { tail -60 "$work/qt-build.log" >&2; echo "build-windows: Qt build failed" >&2; return 1; }
     touch "$qt/.complete"
     rm -rf "$work"
+    echo "build-windows: static Qt built in $((SECONDS - started)) s"
 }
 
 [ -f "$qt/.complete" ] || build_qt
+if $qt_only; then
+    echo "build-windows: static Qt ready in $qt"
+    exit 0
+fi
 
 # CTest runs the cross-built tests through wine (scripts/wine-run.sh, from test-windows.sh).
 cmake -S . -B "$build" -G Ninja \
