@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks that a release rebuilds byte for byte: scripts/release.sh runs twice, from two clones in
 # two folders, the second a few minutes later with another umask and time zone, and the two
-# dist/ folders must be the same to the byte. On any difference diffoscope says what differs,
-# and the check fails.
+# dist/ folders must be the same to the byte; the release is then kept in dist/. On any
+# difference diffoscope says what differs, and the check fails.
 # Usage: scripts/check-reproducible.sh
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,6 +23,10 @@ release "$work/elsewhere/second" 077 Pacific/Kiritimati
 if diff -r "$work/first/dist" "$work/elsewhere/second/dist" >/dev/null; then
     echo "reproducible: both releases are the same, byte for byte:"
     sed 's/^/  /' "$work/first/dist/SHA256SUMS"
+    # The release checked is kept, so later checks use it rather than build it again.
+    rm -rf "$repo/dist"
+    cp -a "$work/first/dist" "$repo/dist"
+    echo "reproducible: the release is in $repo/dist"
     exit 0
 fi
 for file in "$work/first/dist"/*; do
