@@ -16,4 +16,4 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DTARNYX_BUILD_TOOLS=OFF -DTARNYX_BUILD_BENCHMARK=OFF -DTARNYX_WERROR=ON >/dev/null
 cmake --build "$build"
 file -b "$build/app/tarnyx" | cut -d, -f1-2
-ctest --test-dir "$build" --output-on-failure
+ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)"

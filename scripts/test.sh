@@ -42,14 +42,14 @@ fi
 if wanted release; then
     step "release build and tests"
     release_build
-    ctest --preset ci
+    ctest --preset ci --parallel "$(nproc)"
 fi
 
 if wanted sanitize; then
     step "sanitizer build and tests"
     cmake --preset sanitize
     cmake --build --preset sanitize
-    ctest --preset sanitize
+    ctest --preset sanitize --parallel "$(nproc)"
 fi
 
 if wanted package; then
