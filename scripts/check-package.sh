@@ -38,8 +38,9 @@ echo "== hardening-check"
 # call for glibc to check. Branch protection (Debian 13's hardening-check) is arm64's BTI and
 # PAC, which an arm64 build has (-mbranch-protection): it is asked of no other processor.
 skip=(--nocfprotection --nofortify)
-if hardening-check --help 2>&1 | grep -q -- --nobranchprotection &&
-    ! readelf -h "$root/usr/bin/tarnyx" | grep -q 'Machine:.*AArch64'; then
+help=$(hardening-check --help 2>&1 || true)
+machine=$(readelf -h "$root/usr/bin/tarnyx" | sed -n 's/^ *Machine: *//p')
+if [[ $help == *--nobranchprotection* && $machine != *AArch64* ]]; then
     skip+=(--nobranchprotection)
 fi
 hardening-check "${skip[@]}" "$root/usr/bin/tarnyx"
