@@ -230,6 +230,7 @@ package_part() {
     part_root package
     cp "$deb" "$root/tmp/"
     in_root "$root" "$closed_check
+        apt-get update -q >/dev/null
         DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
             /tmp/$(basename "$deb") >/dev/null
         echo \"check-fresh: installed $(basename "$deb") with apt, \$(dpkg-query -W | wc -l) packages in the root\"
