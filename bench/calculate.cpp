@@ -90,7 +90,7 @@ int main(int argc, char *argv[])
         {"100 digits each",
          {digits(100), digits(100, '8'), digits(100, '1'), digits(100, '3'), digits(100, '6'),
           digits(100, '2')}},
-        {"exponent +999: too large", {big, small, big, small, big, small}},
+        {"exponents +999 and -999 mixed", {big, small, big, small, big, small}},
         {"exponent -999: one solution",
          {small, digits(94, '1') + "e-999", digits(94, '2') + "e-999", digits(94, '3') + "e-999",
           digits(94, '4') + "e-999", digits(94, '5') + "e-999"}},

@@ -1,81 +1,62 @@
-// Measures how often the shown results are the text of the exact solution, on random systems with
-// integer coefficients up to ±1000 and with two-decimal coefficients: the figures of the README's
-// Precision section. It judges nothing; tests/tst_crosscheck.cpp holds the bounds.
+// Counts wrong shown results: how often a result box would show a text that is not the exact
+// solution rounded to 15 significant digits, over systems of the kinds a school exercise has
+// and over systems made to trip the arithmetic. Each system is also held against every claim of
+// its notes (tests/truth). For comparison it counts how often the double steps alone, in their
+// fixed order, would have shown a wrong digit. It judges nothing; tst_crosscheck holds the bounds.
 // Usage: tarnyx_precision
-#include "exactsystems.h"
-#include "platform/conversions.h"
+#include "shown.h"
+#include "truth.h"
 
 #include <cstdio>
-#include <map>
-
-using namespace exact;
+#include <functional>
 
 namespace {
 
-void integerSystems()
+void count(const char *kind,
+           const std::function<std::array<std::string, 6>(std::mt19937_64 &)> &draw, int systems)
 {
-    std::mt19937_64 random(20261207);
-    const int cases = 100000;
-    int unique = 0, xExact = 0;
-    std::map<long long, int> xUnits;
-    for (int i = 0; i < cases; ++i) {
-        const System s = randomSystem(random, 1000, i % 2 == 1);
-        if (classify(s) != Kind::Unique)
-            continue;
-        const Shown shown = solve(s, 1);
-        if (shown.error)
-            continue;
-        ++unique;
-        const double x = exactX(s);
-        if (*shown.x == platform::numberToText(x))
-            ++xExact;
-        else
-            ++xUnits[unitsIn15thDigit(platform::textToNumber(*shown.x), x)];
-    }
-    std::printf("integer systems: %d cases, %d with one solution; X shown exactly in %d\n", cases,
-                unique, xExact);
-    const std::pair<long long, const char *> buckets[] = {
-        {0, "under 1"},   {1, "1"},
-        {2, "2"},         {9, "3 to 9"},
-        {99, "10 to 99"}, {std::numeric_limits<long long>::max() - 1, "100 or more"}};
-    auto next = xUnits.begin();
-    for (auto [upTo, label] : buckets) {
-        int count = 0;
-        for (; next != xUnits.end() && next->first <= upTo; ++next)
-            count += next->second;
-        std::printf("  X off by %s unit(s) in the 15th digit: %d\n", label, count);
-    }
-    std::printf("  X shown non-zero where the exact X is 0: %d\n",
-                next == xUnits.end() ? 0 : next->second);
-}
-
-void decimalSystems()
-{
-    std::mt19937_64 random(42);
-    int unique = 0, yExact = 0, xExact = 0, failed = 0;
-    for (int i = 0; i < 100000; ++i) {
-        const System s = randomSystem(random, 1000, false);
-        if (classify(s) != Kind::Unique)
-            continue;
-        ++unique;
-        const Shown shown = solve(s, 100);
-        if (shown.error) {
-            ++failed;
-            continue;
+    std::mt19937_64 random(20261208);
+    truth::Checker checker;
+    int unique = 0, wrong = 0, falseNotes = 0, doublesWrong = 0;
+    for (int i = 0; i < systems; ++i) {
+        const std::array<std::string, 6> t = draw(random);
+        const truth::Texts texts = {t[0], t[1], t[2], t[3], t[4], t[5]};
+        std::array<truth::Rational, 6> values;
+        bool readable = true;
+        for (std::size_t k = 0; k < values.size() && readable; ++k) {
+            const auto value = truth::read(texts[k], truth::solverBound);
+            readable = value.has_value();
+            if (readable)
+                values[k] = *value;
         }
-        yExact += *shown.y == platform::numberToText(exactY(s));
-        xExact += *shown.x == platform::numberToText(exactX(s));
+        const truth::Solution solution = truth::solve(values);
+        if (!readable || solution.kind != truth::Kind::Unique)
+            continue;
+        ++unique;
+        const solver::Analysis analysis(
+            solver::CoefficientTexts{t[0], t[1], t[2], t[3], t[4], t[5]});
+        const truth::Shown y = shownBy(analysis, &solver::Analysis::y);
+        const truth::Shown x = shownBy(analysis, &solver::Analysis::x);
+        wrong += (y.failure || y.text != truth::text(solution.y)) +
+                 (x.failure || x.text != truth::text(solution.x));
+        falseNotes += !checker.check(texts, y, x).empty();
+        const truth::Steps steps = truth::doubleSteps(texts);
+        doublesWrong +=
+            (!steps.y || truth::text(truth::exactly(*steps.y)) != truth::text(solution.y)) +
+            (!steps.x || truth::text(truth::exactly(*steps.x)) != truth::text(solution.x));
     }
-    std::printf("two-decimal systems: %d with one solution; %d failed; Y exact in %d (%.2f%%), "
-                "X exact in %d (%.2f%%)\n",
-                unique, failed, yExact, 100.0 * yExact / unique, xExact, 100.0 * xExact / unique);
+    std::printf("%s: %d systems, %d with one solution: %d wrong shown results, %d with a false "
+                "or missing note; the double steps alone: %d wrong results (%.1f%%)\n",
+                kind, systems, unique, wrong, falseNotes, doublesWrong,
+                unique ? 50.0 * doublesWrong / unique : 0.0);
 }
 
 } // namespace
 
 int main()
 {
-    integerSystems();
-    decimalSystems();
+    count("whole coefficients from -20 to 20", truth::wholeSystem, 10000);
+    count("one or two decimals from -20 to 20", truth::decimalSystem, 10000);
+    count("adversarial", truth::adversarialSystem, 10000);
     return 0;
 }

@@ -12,15 +12,43 @@
 #include <limits>
 #include <stdexcept>
 #include <system_error>
+#include <vector>
 
 namespace platform {
 
 namespace {
 
-bool isBlank(char c)
+// The length in bytes of the blank that starts at text[i], or 0. Blanks are tab, CR, LF and the
+// Unicode space separators (category Zs): the space, the no-break space U+00A0, U+1680, the
+// spaces U+2000 to U+200A, the narrow no-break space U+202F, U+205F and U+3000, in UTF-8.
+std::size_t blankAt(std::string_view text, std::size_t i)
 {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    const auto byte = [&](std::size_t k) {
+        return i + k < text.size() ? static_cast<unsigned char>(text[i + k]) : 0u;
+    };
+    switch (byte(0)) {
+    case ' ':
+    case '\t':
+    case '\r':
+    case '\n':
+        return 1;
+    case 0xC2:
+        return byte(1) == 0xA0 ? 2 : 0;
+    case 0xE1:
+        return byte(1) == 0x9A && byte(2) == 0x80 ? 3 : 0;
+    case 0xE2:
+        if (byte(1) == 0x80 && ((byte(2) >= 0x80 && byte(2) <= 0x8A) || byte(2) == 0xAF))
+            return 3;
+        return byte(1) == 0x81 && byte(2) == 0x9F ? 3 : 0;
+    case 0xE3:
+        return byte(1) == 0x80 && byte(2) == 0x80 ? 3 : 0;
+    default:
+        return 0;
+    }
 }
+
+// The minus sign U+2212, which reads as "-".
+constexpr std::string_view minusSign = "\u2212";
 
 bool isDigit(char c)
 {
@@ -37,13 +65,32 @@ bool isOctalDigit(char c)
     return c >= '0' && c <= '7';
 }
 
-std::string withoutBlanks(std::string_view text)
+// The text without its blanks, and a minus sign U+2212 as "-"; ends[k] is where the text's
+// character that became compact[k] ends in the text as typed.
+struct CompactText
 {
     std::string compact;
-    compact.reserve(text.size());
-    std::copy_if(text.begin(), text.end(), std::back_inserter(compact),
-                 [](char c) { return !isBlank(c); });
-    return compact;
+    std::vector<std::size_t> ends;
+};
+
+CompactText withoutBlanks(std::string_view text)
+{
+    CompactText out;
+    out.compact.reserve(text.size());
+    out.ends.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        if (const std::size_t blank = blankAt(text, i)) {
+            i += blank;
+        } else if (text.substr(i, minusSign.size()) == minusSign) {
+            i += minusSign.size();
+            out.compact += '-';
+            out.ends.push_back(i);
+        } else {
+            out.compact += text[i++];
+            out.ends.push_back(i);
+        }
+    }
+    return out;
 }
 
 // The run of characters at the start of text that satisfy pred.
@@ -208,15 +255,10 @@ ScannedNumber scanCompact(std::string_view s)
 
 ScannedNumber scanNumber(std::string_view text)
 {
-    ScannedNumber number = scanCompact(withoutBlanks(text));
+    const CompactText compact = withoutBlanks(text);
+    ScannedNumber number = scanCompact(compact.compact);
     // The length in the text as typed: up to and with the number's last character.
-    std::size_t left = number.length, end = 0;
-    while (left > 0) {
-        if (!isBlank(text[end]))
-            --left;
-        ++end;
-    }
-    number.length = end;
+    number.length = number.length == 0 ? 0 : compact.ends[number.length - 1];
     return number;
 }
 
@@ -272,30 +314,79 @@ std::string decimalText(const Decimal &number, Notation notation, bool rounded)
     return text.append(power.size() < 2 ? "0" : "").append(power);
 }
 
-std::string numberToText(double value)
+Decimal roundedDecimal(const Decimal &number, std::size_t significant)
 {
-    if (!std::isfinite(value))
-        throw RuntimeError(ErrorCode::Overflow);
-    if (value == 0.0)
-        return "0";
-    // 15 significant digits, correctly rounded: "d.dddddddddddddde±x".
-    std::array<char, 32> buffer{};
+    Decimal r = number;
+    if (significant == 0 || r.digits.size() <= significant)
+        return r;
+    // Half away from zero: the dropped part is at least half a unit of the last digit kept
+    // exactly when its first digit is 5 or more, whatever follows.
+    const bool up = r.digits[significant] >= '5';
+    r.digits.resize(significant);
+    if (up) {
+        std::size_t i = significant;
+        for (; i > 0 && r.digits[i - 1] == '9'; --i)
+            r.digits[i - 1] = '0';
+        if (i > 0) {
+            ++r.digits[i - 1];
+        } else {
+            r.digits.insert(0, 1, '1');
+            r.digits.pop_back();
+            ++r.exponent;
+        }
+    }
+    r.digits.erase(r.digits.find_last_not_of('0') + 1);
+    return r;
+}
+
+Decimal exactDecimal(double value)
+{
+    Decimal number;
+    if (value == 0.0 || !std::isfinite(value))
+        return number;
+    // A double's decimal expansion ends within 767 significant digits, so this precision writes
+    // every digit of it: "d.ddd…e±x".
+    std::array<char, 800> buffer{};
     const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                         std::chars_format::scientific, 14);
+                                         std::chars_format::scientific, 767);
+    if (ec != std::errc())
+        throw std::logic_error("to_chars could not write a double");
     const std::string_view text(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
     const std::size_t e = text.find('e');
-    Decimal number;
     number.negative = text[0] == '-';
     for (char c : text.substr(0, e))
         if (isDigit(c))
             number.digits += c;
     number.digits.erase(number.digits.find_last_not_of('0') + 1);
     std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), end, number.exponent);
+    return number;
+}
+
+std::string numberToText(double value)
+{
+    if (!std::isfinite(value))
+        throw RuntimeError(ErrorCode::Overflow);
+    const Decimal number = roundedDecimal(exactDecimal(value), shownDigits);
     // The doubles closest to the top of the range round up to a 15-digit text beyond it, which
     // would not read back: they count as too large.
     if (number.exponent == 308 && number.digits == "179769313486232")
         throw RuntimeError(ErrorCode::Overflow);
     return decimalText(number);
+}
+
+Decimal scannedDecimal(const ScannedNumber &number)
+{
+    Decimal value;
+    if (number.form != ScannedNumber::Form::Decimal)
+        throw std::logic_error("scannedDecimal takes a decimal");
+    const std::size_t first = number.digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return value;
+    const std::size_t last = number.digits.find_last_not_of('0');
+    value.negative = number.negative;
+    value.digits = number.digits.substr(first, last + 1 - first);
+    value.exponent = number.exponent + static_cast<std::int64_t>(number.digits.size() - 1 - first);
+    return value;
 }
 
 } // namespace platform

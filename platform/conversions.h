@@ -8,8 +8,10 @@
 // locale.
 namespace platform {
 
-// The number a text begins with, as written, before any rounding. Blanks (space, tab, CR, LF)
-// are ignored wherever they stand. Then either "&H" or "&O" (any case) followed by hexadecimal or
+// The number a text begins with, as written, before any rounding. Blanks (tab, CR, LF and every
+// Unicode space separator: the space, the no-break and narrow no-break spaces, the thin space and
+// the others of category Zs) are ignored wherever they stand, and the minus sign U+2212 reads as
+// "-". Then either "&H" or "&O" (any case) followed by hexadecimal or
 // octal digits, a non-negative integer, or the longest prefix [sign] digits [mark digits]
 // [E|D [sign] digits], where the mark is the first "." or "," and the digits may be missing on
 // one side of it. A text that does not begin with a number has no digits: it reads as 0.
@@ -22,8 +24,9 @@ struct ScannedNumber
     std::string digits;
     // A decimal's value is digits × 10^exponent. The exponent saturates far beyond any double's.
     std::int64_t exponent = 0;
-    // How much of the text, as typed, the number takes (blanks within it included); 0 when the
-    // text does not begin with a number. Whatever follows is not part of it.
+    // How much of the text, as typed, the number takes in bytes of UTF-8 (blanks within it
+    // included); 0 when the text does not begin with a number. Whatever follows is not part of
+    // it.
     std::size_t length = 0;
     // Whether the decimal mark was a comma.
     bool decimalComma = false;
@@ -50,6 +53,20 @@ struct Decimal
     bool operator==(const Decimal &) const = default;
 };
 
+// The most significant digits the program shows of a number.
+inline constexpr std::size_t shownDigits = 15;
+
+// The program's one rounding rule: a decimal rounded to `significant` significant digits, half
+// away from zero (0.1234567890123455 to 15 digits is 0.123456789012346), trailing zeros dropped.
+Decimal roundedDecimal(const Decimal &number, std::size_t significant);
+
+// Every digit of a finite double's value (a double's decimal expansion ends); none for zero.
+Decimal exactDecimal(double value);
+
+// A scanned decimal's value, every digit of it (hexadecimal and octal numbers are the solver's
+// to convert).
+Decimal scannedDecimal(const ScannedNumber &number);
+
 enum class Notation {
     Plain,    // "-0.0125", "1500"
     Exponent, // "1.25E-02", "1.5E+15": one digit before the point, the exponent of two digits or
@@ -65,11 +82,11 @@ std::string decimalText(const Decimal &number);
 // the point takes the exponent form, since "12…" or "1200…" would hide where its units are.
 std::string decimalText(const Decimal &number, Notation notation, bool rounded = false);
 
-// The text form of a finite double: at most 15 significant digits, trailing zeros dropped, the
-// exponent form "1.5E+15" / "1E-05" when the decimal exponent is below -4 or at least 15, and "0"
-// for either zero. Every text it gives reads back through textToNumber. A value that is not
-// finite, or so close to the top of the range that its 15-digit text would lie beyond it, raises
-// ErrorCode::Overflow.
+// The text form of a finite double: its exact value rounded to 15 significant digits by the rule
+// above, trailing zeros dropped, the exponent form "1.5E+15" / "1E-05" when the decimal exponent
+// is below -4 or at least 15, and "0" for either zero. Every text it gives reads back through
+// textToNumber. A value that is not finite, or so close to the top of the range that its
+// 15-digit text would lie beyond it, raises ErrorCode::Overflow.
 std::string numberToText(double value);
 
 } // namespace platform

@@ -13,8 +13,6 @@ const char *RuntimeError::what() const noexcept
         return "no solution";
     case ErrorCode::NotUnique:
         return "no unique solution";
-    case ErrorCode::Imprecise:
-        return "not solvable in double precision";
     }
     return "runtime error";
 }

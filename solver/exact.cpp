@@ -13,8 +13,8 @@ using boost::multiprecision::cpp_int;
 using boost::multiprecision::cpp_rational;
 using platform::ScannedNumber;
 
-// The most significant digits a note or a message shows: those of the program's text form.
-constexpr int shownDigits = 15;
+// The most significant digits a result shows: those of the program's text form.
+constexpr int shownDigits = static_cast<int>(platform::shownDigits);
 
 cpp_int powerOfTen(long long exponent)
 {
@@ -67,63 +67,47 @@ std::optional<cpp_rational> toRational(const ScannedNumber &number)
 
 using platform::Decimal;
 
-int decimalLength(const cpp_int &v)
-{
-    return static_cast<int>(v.str().size());
-}
-
-// A non-zero value rounded half away from zero to `count` significant digits.
-Decimal roundTo(const cpp_rational &value, int count)
+// A non-zero value's first `count` significant digits, the rest cut off (not rounded).
+Decimal truncatedTo(const cpp_rational &value, int count)
 {
     const bool negative = value < 0;
     const cpp_rational magnitude = negative ? cpp_rational(-value) : value;
     const cpp_int num = numerator(magnitude), den = denominator(magnitude);
-    // The exponent e of the leading digit: 10^e <= magnitude < 10^(e+1).
-    long long e = decimalLength(num) - decimalLength(den);
+    // The exponent e of the leading digit: 10^e <= magnitude < 10^(e+1). The binary lengths give
+    // it to within one (log10(2) < 0.30103), without writing out long numbers in decimal.
+    const auto bits = static_cast<long long>(boost::multiprecision::msb(num)) -
+                      static_cast<long long>(boost::multiprecision::msb(den));
+    long long e = bits >= 0 ? bits * 30103 / 100000 : -((-bits * 30103 + 99999) / 100000);
     auto atLeastPower = [&](long long k) {
         return k >= 0 ? num >= den * powerOfTen(k) : num * powerOfTen(-k) >= den;
     };
-    if (!atLeastPower(e))
+    while (!atLeastPower(e))
         --e;
-    // magnitude × 10^(count − 1 − e), rounded half up, has `count` digits (or count + 1 on carry).
+    while (atLeastPower(e + 1))
+        ++e;
+    // magnitude × 10^(count − 1 − e), cut to a whole number, has `count` digits.
     const long long shift = count - 1 - e;
     cpp_int scaledNum = num, scaledDen = den;
     if (shift >= 0)
         scaledNum *= powerOfTen(shift);
     else
         scaledDen *= powerOfTen(-shift);
-    cpp_int n = (2 * scaledNum + scaledDen) / (2 * scaledDen);
-    std::string digits = n.str();
-    if (static_cast<int>(digits.size()) > count) {
-        digits.pop_back();
-        ++e;
-    }
-    digits.erase(digits.find_last_not_of('0') + 1);
-    return {negative, digits, e};
+    Decimal d{negative, cpp_int(scaledNum / scaledDen).str(), e};
+    d.digits.erase(d.digits.find_last_not_of('0') + 1);
+    return d;
 }
 
-// The value's decimal text when it terminates within the shown digits. A denominator of
-// 2^a·5^b makes value·10^max(a, b) a whole number, whose digits are all the decimal's.
-std::optional<std::string> shortDecimal(const cpp_rational &value)
+cpp_rational toRational(const Decimal &d)
 {
-    if (value == 0)
-        return "0";
-    cpp_int den = denominator(value);
-    const auto twos = static_cast<long long>(boost::multiprecision::lsb(den));
-    den >>= twos;
-    long long fives = 0;
-    for (; den % 5 == 0; ++fives)
-        den /= 5;
-    if (den != 1)
-        return std::nullopt;
-    const long long places = std::max(twos, fives);
-    const cpp_int whole = numerator(value) * powerOfTen(places) / denominator(value);
-    Decimal decimal{whole < 0, (whole < 0 ? cpp_int(-whole) : whole).str(), 0};
-    decimal.exponent = static_cast<long long>(decimal.digits.size()) - 1 - places;
-    decimal.digits.erase(decimal.digits.find_last_not_of('0') + 1);
-    if (static_cast<int>(decimal.digits.size()) > shownDigits)
-        return std::nullopt;
-    return platform::decimalText(decimal);
+    if (d.digits.empty())
+        return 0;
+    cpp_int whole{d.digits};
+    if (d.negative)
+        whole = -whole;
+    const long long exponent = d.exponent - static_cast<long long>(d.digits.size()) + 1;
+    if (exponent >= 0)
+        return cpp_rational(whole * powerOfTen(exponent));
+    return cpp_rational(whole, powerOfTen(-exponent));
 }
 
 // "p/q" (or "p") when both have at most the shown digits.
@@ -131,63 +115,10 @@ std::optional<std::string> shortFraction(const cpp_rational &value)
 {
     const cpp_int num = numerator(value), den = denominator(value);
     const cpp_int absNum = num < 0 ? cpp_int(-num) : num;
-    if (decimalLength(absNum) > shownDigits || decimalLength(den) > shownDigits)
+    const cpp_int limit = powerOfTen(shownDigits); // the first number of shownDigits + 1 digits
+    if (absNum >= limit || den >= limit)
         return std::nullopt;
     return den == 1 ? num.str() : num.str() + "/" + den.str();
-}
-
-std::string valueText(const cpp_rational &value)
-{
-    if (auto decimal = shortDecimal(value))
-        return *decimal;
-    if (auto fraction = shortFraction(value))
-        return *fraction;
-    return "about " + platform::decimalText(roundTo(value, shownDigits));
-}
-
-std::string note(const cpp_rational &exact, std::string_view shown, bool nearlyParallel)
-{
-    const std::optional<cpp_rational> shownValue = toRational(platform::scanNumber(shown));
-    if (!shownValue || *shownValue == exact)
-        return {};
-    // The exact value itself where it is short; the digits that are right otherwise, and also
-    // when the equations are nearly parallel (where the shown digits are worst).
-    std::string text;
-    const auto fraction = shortFraction(exact);
-    const auto decimal = shortDecimal(exact);
-    if (fraction && decimal && *fraction != *decimal)
-        text = "Exactly " + *fraction + " = " + *decimal + ".";
-    else if (fraction || decimal)
-        text = "Exactly " + (fraction ? *fraction : *decimal) + ".";
-    if (!text.empty() && !nearlyParallel)
-        return text;
-
-    // The digits that are right: the largest k <= 15 for which the shown value and the exact
-    // value, each rounded half away from zero to k significant digits, are equal (0 if none).
-    int right = 0;
-    if (*shownValue != 0) {
-        for (int k = shownDigits; k >= 1; --k) {
-            if (roundTo(*shownValue, k) == roundTo(exact, k)) {
-                right = k;
-                break;
-            }
-        }
-    }
-    const int digitsShown =
-        *shownValue == 0 ? 1 : int(roundTo(*shownValue, shownDigits).digits.size());
-    if (!text.empty())
-        text += ' ';
-    if (right >= digitsShown)
-        text += "All its digits are right; the exact value has more.";
-    else if (right == 0)
-        text += "None of its digits are right.";
-    else if (right == 1)
-        text += "Only the first digit is right.";
-    else
-        text += "Only the first " + std::to_string(right) + " digits are right.";
-    if (nearlyParallel)
-        text += " The equations are nearly parallel.";
-    return text;
 }
 
 } // namespace
@@ -234,19 +165,23 @@ Kind System::kind() const
     return m_values->kind;
 }
 
-std::string System::solutionText() const
+Decimal System::shown(Unknown unknown) const
 {
-    return "X = " + valueText(m_values->x) + ", Y = " + valueText(m_values->y);
+    const cpp_rational &exact = unknown == Unknown::X ? m_values->x : m_values->y;
+    if (exact == 0)
+        return {};
+    // The shown digits and one more, cut off, are all the rounding rule looks at.
+    return platform::roundedDecimal(truncatedTo(exact, shownDigits + 1), platform::shownDigits);
 }
 
-std::string System::noteOnX(std::string_view shown, bool nearlyParallel) const
+std::string System::valueNote(Unknown unknown, const Decimal &shown) const
 {
-    return note(m_values->x, shown, nearlyParallel);
-}
-
-std::string System::noteOnY(std::string_view shown, bool nearlyParallel) const
-{
-    return note(m_values->y, shown, nearlyParallel);
+    const cpp_rational &exact = unknown == Unknown::X ? m_values->x : m_values->y;
+    if (toRational(shown) == exact)
+        return {};
+    if (const auto fraction = shortFraction(exact))
+        return "Exactly " + *fraction + ".";
+    return "Rounded to 15 significant digits; the exact value has more.";
 }
 
 std::string System::coefficientText(std::size_t i) const
@@ -254,6 +189,16 @@ std::string System::coefficientText(std::size_t i) const
     const cpp_rational &value = m_values->coefficients.at(i);
     const cpp_int num = numerator(value), den = denominator(value);
     return den == 1 ? num.str() : num.str() + "/" + den.str();
+}
+
+std::optional<std::string> valueRead(const ScannedNumber &number)
+{
+    if (number.form == ScannedNumber::Form::Decimal)
+        return platform::decimalText(platform::scannedDecimal(number));
+    const auto value = toRational(number);
+    if (!value)
+        return std::nullopt;
+    return numerator(*value).str();
 }
 
 } // namespace solver::exact

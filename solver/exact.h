@@ -26,6 +26,8 @@ enum class Kind {
     NotUnique,  // the determinant is zero and the equations agree: infinitely many solutions
 };
 
+enum class Unknown { X, Y };
+
 class System
 {
 public:
@@ -38,22 +40,23 @@ public:
     // What coefficient i (a1, b1, c1, a2, b2, c2) was read as: "p/q" in lowest terms, or "p".
     std::string coefficientText(std::size_t i) const;
 
-    // "X = 1, Y = 1/3": the exact solution, as valueText writes each value. Unique systems only.
-    std::string solutionText() const;
+    // The solution's value of an unknown, rounded to the shown digits by the program's one rule
+    // (platform::roundedDecimal). Unique systems only.
+    platform::Decimal shown(Unknown unknown) const;
 
-    // What a result box says of its shown text: nothing when the text is the exact value;
-    // "Exactly 1/5 = 0.2." when the exact value is a short fraction or a short decimal;
-    // otherwise how many leading digits are right (the largest k <= 15 for which the shown and
-    // the exact value, each rounded half away from zero to k significant digits, are equal),
-    // and " The equations are nearly parallel."
-    // when nearlyParallel. Unique systems only.
-    std::string noteOnX(std::string_view shown, bool nearlyParallel) const;
-    std::string noteOnY(std::string_view shown, bool nearlyParallel) const;
+    // What a result box says of the value shown (as shown() gives it): nothing when it is the
+    // exact value; "Exactly 1/3." when the exact value is a fraction of at most 15 digits above
+    // and below; otherwise that it is rounded. Unique systems only.
+    std::string valueNote(Unknown unknown, const platform::Decimal &shown) const;
 
 private:
     struct Values;
     explicit System(std::shared_ptr<const Values> values);
     std::shared_ptr<const Values> m_values;
 };
+
+// The value of a scanned number, every digit of it, in the program's text form ("3" for "3,000",
+// "255" for "&HFF"); none for a hexadecimal or octal number beyond the bounds.
+std::optional<std::string> valueRead(const platform::ScannedNumber &number);
 
 } // namespace solver::exact

@@ -7,7 +7,6 @@
 #include "platform/runtimeerror.h"
 
 #include <array>
-#include <cmath>
 #include <optional>
 
 namespace solver {
@@ -38,20 +37,8 @@ Elimination eliminate(const Coefficients &c)
     return e;
 }
 
-// Raised when the divisor d of Y is zero: tells a contradiction from a system that any point of
-// a line (or of the plane) satisfies, by exact-zero tests on the same doubles.
-[[noreturn]] void raiseSingular(const Coefficients &c, const Elimination &e)
+double yFrom(const Elimination &e)
 {
-    bool allZero = c.a1 == 0.0 && c.b1 == 0.0 && c.a2 == 0.0 && c.b2 == 0.0;
-    bool consistent = allZero ? c.c1 == 0.0 && c.c2 == 0.0
-                              : e.s == e.r && multiply(c.b1, c.c2) == multiply(c.b2, c.c1);
-    throw RuntimeError(consistent ? ErrorCode::NotUnique : ErrorCode::NoSolution);
-}
-
-double yFrom(const Coefficients &c, const Elimination &e)
-{
-    if (e.d == 0.0)
-        raiseSingular(c, e);
     return divide(e.n, e.d);
 }
 
@@ -59,14 +46,14 @@ double yFrom(const Coefficients &c, const Elimination &e)
 
 double computeY(const Coefficients &c)
 {
-    return yFrom(c, eliminate(c));
+    return yFrom(eliminate(c));
 }
 
 double computeX(const Coefficients &c)
 {
     double m = multiply(c.a2, c.a1);
     Elimination e = eliminate(c);
-    double y = yFrom(c, e);
+    double y = yFrom(e);
     if (m == 0.0) {
         // Equation 1 scaled by a2 says nothing about X here; Cramer's rule still gives it.
         double g = subtract(multiply(c.b2, c.c1), multiply(c.b1, c.c2));
@@ -113,53 +100,73 @@ ErrorCode verdict(exact::Kind kind)
     return kind == exact::Kind::NoSolution ? ErrorCode::NoSolution : ErrorCode::NotUnique;
 }
 
-// Y's divisor d = p − q is small beside the products it comes from.
-bool nearlyParallel(const Coefficients &c)
+// What the double steps say where they give no result.
+std::string doubleFailure(ErrorCode code, bool read)
 {
-    const double p = c.a2 * c.b1, q = c.a1 * c.b2;
-    return std::fabs(p - q) < 1e-6 * (std::fabs(p) + std::fabs(q));
+    if (read)
+        return "In double arithmetic, a coefficient is beyond the range of doubles.";
+    if (code == ErrorCode::Overflow)
+        return "In double arithmetic, in the fixed order, a step overflows.";
+    return "In double arithmetic, in the fixed order, a step divides by zero.";
 }
 
 } // namespace
 
-Result Analysis::solve(double (*compute)(const Coefficients &),
-                       std::string (exact::System::*noteOn)(std::string_view, bool) const) const
+Result Analysis::solve(exact::Unknown unknown, double (*compute)(const Coefficients &)) const
 {
-    if (!m_doubles)
-        throw RuntimeError(ErrorCode::Overflow);
-    double value = 0.0;
-    try {
-        value = compute(*m_doubles);
-    } catch (const RuntimeError &error) {
-        // An overflow is reported as such; so is everything when the exact part gave up.
-        const bool zeroDivisor =
-            error.code() == ErrorCode::NoSolution || error.code() == ErrorCode::NotUnique;
-        if (!zeroDivisor || !m_exact)
-            throw;
-        if (m_exact->kind() != exact::Kind::Unique)
-            throw RuntimeError(verdict(m_exact->kind()));
-        // One solution, but the doubles' divisor is zero: nearly parallel, or underflowed.
-        throw RuntimeError(ErrorCode::Imprecise,
-                           "The exact solution is " + m_exact->solutionText() + ".");
+    // The double steps run in full, in their fixed order, whatever the exact part finds.
+    std::optional<double> value;
+    std::string text;
+    std::optional<ErrorCode> failure;
+    if (!m_doubles) {
+        failure = ErrorCode::Overflow;
+    } else {
+        try {
+            value = compute(*m_doubles);
+            text = platform::numberToText(*value); // overflows at the very top of the range
+        } catch (const RuntimeError &error) {
+            value.reset();
+            failure = error.code();
+        }
     }
-    // Singular as typed: the doubles found one point of a line, or a huge number where no
-    // solution exists.
-    if (m_exact && m_exact->kind() != exact::Kind::Unique)
+
+    if (!m_exact) {
+        // Beyond the exact part's bounds: the double steps' result, or their failure.
+        if (failure)
+            throw RuntimeError(*failure);
+        Result result;
+        result.value =
+            platform::roundedDecimal(platform::exactDecimal(*value), platform::shownDigits);
+        result.text = text;
+        result.note = "Computed in double arithmetic, in the fixed order, and not checked: a "
+                      "coefficient has more digits, or a larger exponent, than the exact "
+                      "solution takes.";
+        return result;
+    }
+    if (m_exact->kind() != exact::Kind::Unique)
         throw RuntimeError(verdict(m_exact->kind()));
-    Result result{platform::numberToText(value), {}};
-    if (m_exact)
-        result.note = ((*m_exact).*noteOn)(result.text, nearlyParallel(*m_doubles));
+
+    Result result;
+    result.value = m_exact->shown(unknown);
+    result.text = platform::decimalText(result.value);
+    std::string note = m_exact->valueNote(unknown, result.value);
+    std::string steps;
+    if (failure)
+        steps = doubleFailure(*failure, !m_doubles);
+    else if (text != result.text)
+        steps = "In double arithmetic, in the fixed order: " + text + ".";
+    result.note = note.empty() || steps.empty() ? note + steps : note + ' ' + steps;
     return result;
 }
 
 Result Analysis::y() const
 {
-    return solve(&computeY, &exact::System::noteOnY);
+    return solve(exact::Unknown::Y, &computeY);
 }
 
 Result Analysis::x() const
 {
-    return solve(&computeX, &exact::System::noteOnX);
+    return solve(exact::Unknown::X, &computeX);
 }
 
 } // namespace solver

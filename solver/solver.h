@@ -9,15 +9,17 @@
 #include <string>
 #include <string_view>
 
-// Solves a1·X + b1·Y = c1, a2·X + b2·Y = c2 by elimination. Every step is one checked double
-// operation (platform/arithmetic.h) in a fixed order, so results are reproducible to the bit.
-// Failures raise platform::RuntimeError: NoSolution or NotUnique when the system has no single
-// solution, Overflow when a number read or formed leaves the double range.
-//
-// Analysis also solves the equations as typed in exact arithmetic (solver/exact.h):
-// its verdict is the one given whenever the system is singular, a double result is withheld
-// where the doubles only found rounding noise (Imprecise, with the exact solution), and each
-// result comes with a note that gives the exact value where the text is not it.
+// Solves a1·X + b1·Y = c1, a2·X + b2·Y = c2. Two computations meet here:
+// - the double steps: each step one checked double operation (platform/arithmetic.h) in a fixed
+//   order, so their results are reproducible to the bit. They raise platform::RuntimeError:
+//   DivisionByZero when a divisor is zero, Overflow when a number read or formed leaves the
+//   double range;
+// - the equations as typed, solved in exact arithmetic (solver/exact.h).
+// A result box shows the exact solution, rounded to 15 significant digits, wherever the exact part
+// finds it; its verdict is the one given whenever the system is singular. The double steps still
+// run in full, and the note says what they gave where it differs. Only where the exact part gives
+// up (texts beyond its bounds) does the box show the double steps' result, and their failures
+// are the result's.
 namespace solver {
 
 struct CoefficientTexts
@@ -41,25 +43,25 @@ double computeY(const Coefficients &c);
 // system still has one solution, X = (b2·c1 − b1·c2) ÷ (a1·b2 − a2·b1) instead.
 double computeX(const Coefficients &c);
 
-// What a result box shows: the double result's text, and what is known of it ("Exactly 1/5 =
-// 0.2."; empty when the text is exact or the exact part gave up).
+// What a result box shows: the value (digits and exponent, for drawing it rounded to fit), its
+// text, and what is known of it (empty when the text is the exact value and the double steps
+// agree).
 struct Result
 {
+    platform::Decimal value;
     std::string text;
     std::string note;
 };
 
 // The six texts read once, for both unknowns: each text scanned once, rounded to a double in the
 // order a1, b1, a2, b2, c1, c2, and the equations as typed analysed once in exact arithmetic.
-// Reading never fails here: a number beyond the double range makes y() and x() raise Overflow,
-// as reading it would have.
+// Reading never fails here: a number beyond the double range fails only the double steps.
 class Analysis
 {
 public:
     explicit Analysis(const CoefficientTexts &texts);
 
-    // What a result box shows for Y and for X (the double steps in their fixed order, the exact
-    // verdict and note), or the error that stops it.
+    // What a result box shows for Y and for X, or the error that stops it.
     Result y() const;
     Result x() const;
 
@@ -69,8 +71,7 @@ public:
     const std::optional<exact::System> &exact() const { return m_exact; }
 
 private:
-    Result solve(double (*compute)(const Coefficients &),
-                 std::string (exact::System::*noteOn)(std::string_view, bool) const) const;
+    Result solve(exact::Unknown unknown, double (*compute)(const Coefficients &)) const;
 
     std::optional<Coefficients> m_doubles;
     std::optional<exact::System> m_exact;

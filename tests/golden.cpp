@@ -1,8 +1,8 @@
 // Golden results: texts read to doubles and systems solved, recorded once by the x86-64 build and
 // checked on every other target, bit for bit. Standard C++ only, so any target can run it (the
 // i386 and arm64 builds run it natively or under qemu-user). On x86-64 the file detects change;
-// on other processors, sameness. It does not prove the results true: tests/claims.h re-derives
-// what the notes and messages say, in tst_crosscheck and the solver fuzzer.
+// on other processors, sameness. It does not prove the results true: tests/truth re-derives
+// what the boxes show and the notes say, in tst_crosscheck and the solver fuzzer.
 //
 // Usage: golden check <file>   compares this build with the file; "N passed, N failed"
 //        golden write <file>   writes the file from this build (run on x86-64, then commit it)
@@ -11,8 +11,8 @@
 //   read   <text> <bits of the double, 16 hex digits, or an outcome in <>>
 //   solve  <a1> <b1> <c1> <a2> <b2> <c2> <Y text> <Y note> <Y bits> <X text> <X note> <X bits>
 // where the text and note are what the window shows (Analysis::y, x: a failure shows its error
-// in <>, with the exact solution of an imprecise one as its note), and the bits are those of the
-// double computation alone (computeY, computeX), or its error in <>.
+// in <> and no note), and the bits are those of the double steps alone (computeY, computeX), or
+// their error in <>.
 #include "outcome.h"
 #include "platform/conversions.h"
 #include "platform/runtimeerror.h"
@@ -71,7 +71,7 @@ std::vector<std::string> solveRow(const std::array<std::string, 6> &t)
             row.push_back(shown.note);
         } catch (const RuntimeError &e) {
             row.push_back(outcomeText(e.code()));
-            row.push_back(e.detail());
+            row.emplace_back();
         }
         try {
             if (!analysis.coefficients())

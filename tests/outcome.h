@@ -18,8 +18,6 @@ inline std::string outcomeText(platform::ErrorCode code)
         return "<no solution>";
     case ErrorCode::NotUnique:
         return "<not unique>";
-    case ErrorCode::Imprecise:
-        return "<imprecise>";
     }
     return "<?>";
 }

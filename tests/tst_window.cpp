@@ -4,7 +4,7 @@
 #include "window/frmtarnyxequations.h"
 #include "window/resultbox.h"
 
-#include "claims.h"
+#include "truth.h"
 
 #include <QtTest>
 
@@ -26,8 +26,9 @@ const QString noSolution = "No solution: the two equations contradict each other
 const QString notUnique =
     "No unique solution: infinitely many pairs of X and Y satisfy both equations.";
 const QString tooLarge = "The numbers are too large to calculate with.";
-const QString imprecise = "The equations cannot be solved in double precision: they are too nearly "
-                          "parallel, or their numbers too small.";
+// 1.000…0001E-300 with 1001 significant digits: beyond the exact solution's bounds, so the double
+// steps alone give the results.
+const QString beyondBounds = "1." + QString(999, '0') + "1e-300";
 // What a failure message adds: after Calculate's Y failed, after its X failed (Y = 1 computed),
 // and after a result-box click.
 const QString neither = " Neither result could be computed; both boxes keep their earlier values.";
@@ -172,10 +173,14 @@ void TestWindow::calculates_data()
     QTest::newRow("a2 = 0 still gives X")         << QStringList{"1", "1", "3", "0", "1", "1"}         << "1"   << "2"   << "";
     QTest::newRow("parallel: nothing changes")    << QStringList{"1", "1", "1", "2", "2", "3"}         << "old" << "old" << noSolution + neither;
     QTest::newRow("all empty: nothing changes")   << QStringList{"", "", "", "", "", ""}               << "old" << "old" << notUnique + neither;
-    QTest::newRow("too large: nothing changes")   << QStringList{"1e999", "1", "1", "1", "2", "3"}     << "old" << "old" << tooLarge + neither;
-    QTest::newRow("underflow: exact solution told")  << QStringList{"1E-200", "0", "1E-200", "0", "1E-200", "1E-200"} << "old" << "old" << imprecise + " The exact solution is X = 1, Y = 1." + neither;
+    QTest::newRow("too large: nothing changes")   << QStringList{"1e1001", "1", "1", "1", "2", "3"}    << "old" << "old" << tooLarge + neither;
+    QTest::newRow("beyond the doubles, solved")   << QStringList{"1e999", "1", "1", "1", "2", "3"}     << "1.5" << "-5E-1000" << "";
+    QTest::newRow("1E400 read exactly")           << QStringList{"1E400", "0", "1E400", "1", "1", "3"} << "2"   << "1"   << "";
+    QTest::newRow("products underflow, solved")   << QStringList{"1E-170", "0", "1E-170", "0", "1E-170", "2E-170"} << "2" << "1" << "";
+    QTest::newRow("doubles see parallel, solved") << QStringList{"1", "1", "2", "1", "1.0000000000000001", "2"} << "0" << "2" << "";
     QTest::newRow("exactly parallel decimals")     << QStringList{"0.1", "0.3", "1", "0.3", "0.9", "2"} << "old" << "old" << noSolution + neither;
-    QTest::newRow("X overflows after Y is shown") << QStringList{"1e-300", "0", "1e10", "0", "1", "1"} << "1"   << "old" << tooLarge + yWasOne;
+    QTest::newRow("X beyond the doubles, shown")  << QStringList{"1e-300", "0", "1e10", "0", "1", "1"} << "1"   << "1E+310" << "";
+    QTest::newRow("unchecked X overflows")        << QStringList{beyondBounds, "0", "1e10", "0", "1", "1"} << "1" << "old" << tooLarge + yWasOne;
     // clang-format on
 }
 
@@ -280,7 +285,7 @@ void TestWindow::showsWholeResultFromItsStart_data()
     QTest::newRow("Calculate: X of 3X = 1")          << "cmdCalc" << QStringList{"3", "0", "1", "0", "7", "1"}                 << "txtRes2" << "0.333333333333333"     << true;
     QTest::newRow("Calculate: Y of 7Y = 1")          << "cmdCalc" << QStringList{"3", "0", "1", "0", "7", "1"}                 << "txtRes"  << "0.142857142857143"     << true;
     QTest::newRow("Calculate: large X, exponent")    << "cmdCalc" << QStringList{"1", "0", "123456789012345678", "0", "1", "1"} << "txtRes2" << "1.23456789012346E+17" << true;
-    QTest::newRow("Calculate: tiny negative X")      << "cmdCalc" << QStringList{"1", "3", "7", "9", "3", "7"}                 << "txtRes2" << "-7.89491928622333E-16" << true;
+    QTest::newRow("Calculate: tiny negative X")      << "cmdCalc" << QStringList{"1", "0", "-7.89491928622333E-16", "0", "1", "1"} << "txtRes2" << "-7.89491928622333E-16" << true;
     QTest::newRow("Calculate: twelve-digit Y")       << "cmdCalc" << QStringList{"1", "0", "1", "0", "1", "-123456789012"}     << "txtRes"  << "-123456789012"         << true;
     QTest::newRow("Y box click: Y of 7Y = 1")        << "txtRes"  << QStringList{"3", "0", "1", "0", "7", "1"}                 << "txtRes"  << "0.142857142857143"     << true;
     QTest::newRow("X box click: sign and exponent")  << "txtRes2" << QStringList{"1", "0", "-1234567890123456", "0", "1", "1"} << "txtRes2" << "-1.23456789012346E+15" << true;
@@ -290,9 +295,9 @@ void TestWindow::showsWholeResultFromItsStart_data()
 }
 
 // A result is shown from its first character, whether or not its box has the focus; one too wide
-// for its box can be read whole in the box's tooltip. While the box has no focus, a wide result
-// is drawn rounded to the digits that fit, keeping its sign, first digit and exponent; its text
-// stays whole, and the focused box shows the text itself.
+// for its box can be read whole in the box's tooltip. A wide result is drawn rounded to the
+// digits that fit, focused or not, keeping its sign, first digit and exponent (a whole number
+// rounded takes the exponent form); its text stays whole, and Ctrl+A, Ctrl+C copy all of it.
 void TestWindow::showsWholeResultFromItsStart()
 {
     QFETCH(QString, clicked);
@@ -309,11 +314,14 @@ void TestWindow::showsWholeResultFromItsStart()
     // After what the window knows of the value, if anything ("Exactly 1/3.").
     QCOMPARE(shown->toolTip().endsWith(text), wide);
 
-    if (shown->hasFocus()) {
-        QCOMPARE(shown->shownText(), text);
-        button("cmdCalc")->setFocus();
-    }
+    shown->setFocus();
+    const QString drawnFocused = shown->shownText();
+    QTest::keyClick(shown, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(shown, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), text);
+    button("cmdCalc")->setFocus();
     const QString drawn = shown->shownText();
+    QCOMPARE(drawnFocused, drawn);
     const QFontMetrics metrics(shown->font());
     const int room = shown->contentsRect().width() - 4; // less the frame's inner margins
     QCOMPARE(metrics.horizontalAdvance(text) > room, wide);
@@ -327,6 +335,8 @@ void TestWindow::showsWholeResultFromItsStart()
     const qsizetype e = text.indexOf('E');
     if (e >= 0)
         QVERIFY2(drawn.endsWith(text.mid(e)), qPrintable(drawn));
+    if (e < 0 && !text.contains('.')) // "1.2…E+11", never "123…" hiding where its units are
+        QVERIFY2(drawn.contains('E'), qPrintable(drawn));
     // The digits drawn are the text's number rounded to as many significant digits.
     QString number = drawn;
     number.remove(QChar(0x2026));
@@ -405,29 +415,50 @@ void TestWindow::notesTheExactValue_data()
 {
     QTest::addColumn<QStringList>("coefficients");
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("note");
 
+    const QString doubles = "In double arithmetic, in the fixed order";
     // clang-format off
-    QTest::newRow("X + Y = -9, 6X + Y = -8")    << QStringList{"1", "1", "-9", "6", "1", "-8"}                       << "txtRes2" << "Exactly 1/5 = 0.2.";
-    QTest::newRow("X + 3Y = 7, 9X + 3Y = 7")    << QStringList{"1", "3", "7", "9", "3", "7"}                        << "txtRes2" << "Exactly 0.";
-    QTest::newRow("nearly parallel decimals")   << QStringList{"0.1", "0.2", "0.3", "0.2", "0.4000001", "0.6000001"} << "txtRes"  << "Exactly 1. Only the first 9 digits are right. The equations are nearly parallel.";
+    QTest::newRow("3X = 1: X is 1/3")                << QStringList{"3", "0", "1", "0", "7", "1"}                         << "txtRes2" << "0.333333333333333"  << "Exactly 1/3.";
+    QTest::newRow("X + 3Y = 7, 9X + 3Y = 7")         << QStringList{"1", "3", "7", "9", "3", "7"}                         << "txtRes2" << "0"                  << doubles + ": -7.89491928622333E-16.";
+    QTest::newRow("nearly parallel decimals")        << QStringList{"0.1", "0.2", "0.3", "0.2", "0.4000001", "0.6000001"} << "txtRes"  << "1"                  << doubles + ": ";
+    QTest::newRow("2X - 10Y = 19, -13X + 11Y = -17") << QStringList{"2", "-10", "19", "-13", "11", "-17"}                 << "txtRes2" << "-0.361111111111111" << "Exactly -13/36. " + doubles + ": -0.361111111111112.";
+    QTest::newRow("7X - 5Y = -11, 5X = 0")           << QStringList{"7", "-5", "-11", "5", "0", "0"}                      << "txtRes2" << "0"                  << doubles + ": 2.03012210217171E-16.";
+    QTest::newRow("tenths: X = -1")                  << QStringList{"0.1", "0.2", "0.3", "0.4", "0.5", "0.6"}             << "txtRes2" << "-1"                 << doubles + ": -0.999999999999999.";
+    QTest::newRow("-X - 15Y = -4, 13X + 3Y = -10")   << QStringList{"-1", "-15", "-4", "13", "3", "-10"}                  << "txtRes2" << "-0.84375"           << doubles + ": -0.843750000000001.";
+    QTest::newRow("the doubles lose every digit")    << QStringList{"1", "1", "2", "1", "1.0000000000000003", "2.0000000000000002"} << "txtRes2" << "1.33333333333333" << "Exactly 4/3. " + doubles + ": 2.";
+    QTest::newRow("the doubles divide by zero")      << QStringList{"1", "1", "2", "1", "1.0000000000000001", "2"}        << "txtRes"  << "0"                  << doubles + ", a step divides by zero.";
+    QTest::newRow("products underflow")              << QStringList{"1E-170", "0", "1E-170", "0", "1E-170", "2E-170"}    << "txtRes"  << "2"                  << doubles + ", a step divides by zero.";
+    QTest::newRow("1E400 is no double")              << QStringList{"1E400", "0", "1E400", "1", "1", "3"}                << "txtRes2" << "1"                  << "In double arithmetic, a coefficient is beyond the range of doubles.";
+    QTest::newRow("an exact 1E-400")                 << QStringList{"1E200", "0", "1E-200", "0", "1", "1"}               << "txtRes2" << "1E-400"             << doubles + ": 0.";
+    QTest::newRow("past the exact bounds")           << QStringList{beyondBounds, "0", "1e-300", "0", "1", "1"}           << "txtRes2" << "1"                  << "Computed in double arithmetic, in the fixed order, and not checked";
     // clang-format on
 }
 
-// A result whose text is not the exact solution says so in its tooltip, its accessible
-// description and its What's This; a result from earlier equations does not.
+// A result whose text is not the exact solution, or whose double steps give another text, says
+// so in its tooltip (the note, then the value on a line of its own), its accessible description
+// and its What's This; typing into the box takes the note away, as does a change of the
+// equations (the result is then from earlier equations).
 void TestWindow::notesTheExactValue()
 {
     QFETCH(QStringList, coefficients);
     QFETCH(QString, name);
+    QFETCH(QString, text);
     QFETCH(QString, note);
     typeCoefficients(coefficients);
     click("cmdCalc");
     QLineEdit *b = box(qPrintable(name));
+    QCOMPARE(b->text(), text);
     QVERIFY2(b->toolTip().startsWith(note), qPrintable(b->toolTip()));
+    QVERIFY2(b->toolTip().endsWith("\n" + text), qPrintable(b->toolTip()));
     QVERIFY2(b->accessibleDescription().contains(note), qPrintable(b->accessibleDescription()));
     QVERIFY2(b->whatsThis().startsWith(note), qPrintable(b->whatsThis()));
-    type("txtAns2", "0");
+    type(qPrintable(name), "5");
+    QVERIFY2(!b->toolTip().contains(note), qPrintable(b->toolTip()));
+    QVERIFY2(!b->accessibleDescription().contains(note), qPrintable(b->accessibleDescription()));
+    click("cmdCalc");
+    type("txt1X", "9");
     QVERIFY2(!b->toolTip().contains(note), qPrintable(b->toolTip()));
     QVERIFY2(!b->accessibleDescription().contains(note), qPrintable(b->accessibleDescription()));
 }
@@ -466,7 +497,7 @@ void TestWindow::marksResultsFromEarlierEquations()
     if (action == "edit back")
         type("txt1X", "2");
     if (action == "X fails")
-        typeCoefficients({"1e-300", "0", "1e10", "0", "1", "1"});
+        typeCoefficients({beyondBounds, "0", "1e10", "0", "1", "1"});
     if (action == "both fail")
         typeCoefficients({"2", "3", "8", "2", "3", "3"});
     if (action == "edit, calc")
@@ -519,7 +550,7 @@ void TestWindow::speaksWrittenResults_data()
     QTest::newRow("Calculate: both results")  << solvable                                          << "cmdCalc" << QStringList{"Y = 0.142857142857143, X = 0.333333333333333"};
     QTest::newRow("Y box click: Y")           << solvable                                          << "txtRes"  << QStringList{"Y = 0.142857142857143"};
     QTest::newRow("X box click: X")           << solvable                                          << "txtRes2" << QStringList{"X = 0.333333333333333"};
-    QTest::newRow("Y shown, X fails: nothing") << QStringList{"1e-300", "0", "1e10", "0", "1", "1"} << "cmdCalc" << QStringList{};
+    QTest::newRow("Y shown, X fails: nothing") << QStringList{beyondBounds, "0", "1e10", "0", "1", "1"} << "cmdCalc" << QStringList{};
     QTest::newRow("both fail: nothing")       << QStringList{"1", "1", "1", "2", "2", "3"}        << "cmdCalc" << QStringList{};
     // clang-format on
 }
@@ -708,40 +739,55 @@ void TestWindow::pastesMegabyteText()
 void TestWindow::readsTextBack_data()
 {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("use");  // "Tab" out of the box, or "Alt+A" with the focus in it
     QTest::addColumn<QString>("said"); // in the tooltip and the accessible description; "" none
 
     const QString q = "\u201C", p = "\u201D";
     // clang-format off
-    QTest::newRow("letters after the number")      << "3x"             << "Read as 3: " + q + "x" + p + " is not part of the number.";
-    QTest::newRow("comma as the decimal mark")     << "1,000"          << "Read as 1.000: a comma is a decimal mark here.";
-    QTest::newRow("comma and letters")             << "1,5 kg"         << "Read as 1.5: " + q + "kg" + p + " is not part of the number; a comma is a decimal mark here.";
-    QTest::newRow("no number at all")              << "abc"            << "Read as 0: " + q + "abc" + p + " is not a number.";
-    QTest::newRow("minus sign U+2212")             << "\u22125"        << "Read as 0: " + q + "\u22125" + p + " is not a number.";
-    QTest::newRow("no-break space inside")         << "1\u00a0000"     << "Read as 1: " + q + "\u00a0000" + p + " is not part of the number.";
-    QTest::newRow("second mark ends the number")   << "1,000.5"        << "Read as 1.000: " + q + ".5" + p + " is not part of the number; a comma is a decimal mark here.";
-    QTest::newRow("exponent letter without digits") << "2e"            << "Read as 2: " + q + "e" + p + " is not part of the number.";
-    QTest::newRow("blanks kept inside")            << " 1 2 x y "      << "Read as 1 2: " + q + "x y" + p + " is not part of the number.";
-    QTest::newRow("point without integer digits")  << ".5"             << "";
-    QTest::newRow("read whole with a point")       << "-3.75E2"        << "";
-    QTest::newRow("blanks inside, read whole")     << " 1 000 "        << "";
-    QTest::newRow("hexadecimal, read whole")       << "&H1F"           << "";
-    QTest::newRow("blank")                         << "   "            << "";
+    QTest::newRow("letters after the number")       << "3x"                  << "Tab"   << "Read as 3: " + q + "x" + p + " is not part of the number.";
+    QTest::newRow("comma as the decimal mark")      << "1,000"               << "Tab"   << "Read as 1: a comma is a decimal mark here.";
+    QTest::newRow("comma, said on Calculate")       << "3,000"               << "Alt+A" << "Read as 3: a comma is a decimal mark here.";
+    QTest::newRow("letters, said on Calculate")     << "2x"                  << "Alt+A" << "Read as 2: " + q + "x" + p + " is not part of the number.";
+    QTest::newRow("comma and letters")              << "1,5 kg"              << "Tab"   << "Read as 1.5: " + q + "kg" + p + " is not part of the number; a comma is a decimal mark here.";
+    QTest::newRow("no number at all")               << "abc"                 << "Tab"   << "Read as 0: " + q + "abc" + p + " is not a number.";
+    QTest::newRow("minus sign U+2212 reads as minus") << "\u22125"           << "Tab"   << "";
+    QTest::newRow("no-break space is a blank")      << "1\u00a0000"          << "Tab"   << "";
+    QTest::newRow("thin spaces are blanks")         << "1\u2009000\u202F5"   << "Tab"   << "";
+    QTest::newRow("second mark ends the number")    << "1,000.5"             << "Tab"   << "Read as 1: " + q + ".5" + p + " is not part of the number; a comma is a decimal mark here.";
+    QTest::newRow("exponent letter without digits") << "2e"                  << "Tab"   << "Read as 2: " + q + "e" + p + " is not part of the number.";
+    QTest::newRow("digits read as one number")      << " 1 2 x y "           << "Tab"   << "Read as 12: " + q + "x y" + p + " is not part of the number.";
+    QTest::newRow("every digit read")               << "1.0000000000000001x" << "Tab"   << "Read as 1.0000000000000001: " + q + "x" + p + " is not part of the number.";
+    QTest::newRow("hexadecimal read as its value")  << "&HFF h"              << "Tab"   << "Read as 255: " + q + "h" + p + " is not part of the number.";
+    QTest::newRow("an unseen character named")      << "3\u200Bx"            << "Tab"   << "Read as 3: " + q + "[U+200B]x" + p + " is not part of the number.";
+    QTest::newRow("point without integer digits")   << ".5"                  << "Tab"   << "";
+    QTest::newRow("read whole with a point")        << "-3.75E2"             << "Tab"   << "";
+    QTest::newRow("blanks inside, read whole")      << " 1 000 "             << "Tab"   << "";
+    QTest::newRow("hexadecimal, read whole")        << "&H1F"                << "Tab"   << "";
+    QTest::newRow("blank")                          << "   "                 << "Tab"   << "";
     // clang-format on
 }
 
-// Once a coefficient box has lost the focus, a text not read whole, or read with a decimal
-// comma, is read back: the sentence is in its tooltip and accessible description, and the
-// number it quotes reads, by the independent reader, as the whole text does.
+// A coefficient text not read whole, or read with a decimal comma, is read back once it is used
+// (Calculate, with the focus still in its box) or its box loses the focus: the sentence is in
+// its tooltip and accessible description, gives the value read, and that value reads, by the
+// independent reader, as the whole text does.
 void TestWindow::readsTextBack()
 {
     QFETCH(QString, text);
+    QFETCH(QString, use);
     QFETCH(QString, said);
     // Typed as a paste would type it (QTest types ASCII only).
     click("txt2Y");
     box("txt2Y")->selectAll();
     box("txt2Y")->insert(text);
     QVERIFY(!box("txt2Y")->accessibleDescription().contains("Read as"));
-    QTest::keyClick(box("txt2Y"), Qt::Key_Tab);
+    if (use == "Tab") {
+        QTest::keyClick(box("txt2Y"), Qt::Key_Tab);
+    } else {
+        QTest::keyClick(m_window.get(), Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(box("txt2Y")->accessibleDescription().contains("Read as"));
+        QCOMPARE(QApplication::focusWidget(), box("txt2Y"));
+    }
     const QString description = box("txt2Y")->accessibleDescription();
     if (said.isEmpty()) {
         QVERIFY2(!description.contains("Read as"), qPrintable(description));
@@ -752,8 +798,8 @@ void TestWindow::readsTextBack()
                  box("txt2Y")->toolTip().contains(said),
              qPrintable(box("txt2Y")->toolTip()));
     const QString number = said.mid(8, said.indexOf(':') - 8);
-    const auto shown = claims::readText(number.toStdString());
-    const auto whole = claims::readText(text.toStdString());
+    const auto shown = truth::read(number.toStdString());
+    const auto whole = truth::read(text.toStdString());
     QVERIFY(shown && whole);
     QVERIFY2(*shown == *whole, qPrintable(number));
 }

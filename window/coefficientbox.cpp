@@ -3,6 +3,7 @@
 #include "colours.h"
 
 #include "platform/conversions.h"
+#include "solver/exact.h"
 
 #include <QPainter>
 #include <QPen>
@@ -11,15 +12,16 @@
 
 namespace {
 
-// The most characters of the text a read-back sentence quotes, for the part read and the rest.
+// The most characters of the text a read-back sentence quotes, for the value and the rest.
 constexpr qsizetype quotedCharacters = 120;
 
+// The blanks the reader skips: tab, CR, LF and every Unicode space separator.
 bool isBlank(QChar c)
 {
-    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n';
+    return c == u'\t' || c == u'\r' || c == u'\n' || c.category() == QChar::Separator_Space;
 }
 
-// The text without the blanks (those the reader skips) at either end.
+// The text without the blanks at either end.
 QString trimmedBlanks(const QString &text)
 {
     qsizetype start = 0, end = text.size();
@@ -28,6 +30,23 @@ QString trimmedBlanks(const QString &text)
     while (end > start && isBlank(text.at(end - 1)))
         --end;
     return text.mid(start, end - start);
+}
+
+// A text to quote (already cut to length), with each character the eye cannot see named by its code
+// ("[U+00A0]"): blanks other than the space, controls, and format characters such as the zero-width
+// space.
+QString quoted(const QString &text)
+{
+    QString out;
+    for (QChar c : text) {
+        const auto category = c.category();
+        const bool unseen = (isBlank(c) && c != u' ') || category == QChar::Other_Control ||
+                            category == QChar::Other_Format || category == QChar::Separator_Line ||
+                            category == QChar::Separator_Paragraph;
+        out += unseen ? QStringLiteral("[U+%1]").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper()
+                      : QString(c);
+    }
+    return QStringLiteral("\u201C%1\u201D").arg(out);
 }
 
 } // namespace
@@ -52,21 +71,26 @@ QString CoefficientBox::readBack(const QString &text)
     const platform::ScannedNumber number =
         platform::scanNumber(std::string_view(utf8.constData(), std::size_t(utf8.size())));
     const auto length = qsizetype(number.length);
-    const QString read = trimmedBlanks(QString::fromUtf8(utf8.constData(), length));
     const QString rest =
         trimmedBlanks(QString::fromUtf8(utf8.constData() + length, utf8.size() - length));
     if (rest.isEmpty() && !number.decimalComma)
         return {};
-    if (read.isEmpty())
-        return QStringLiteral("Read as 0: \u201C%1\u201D is not a number.")
-            .arg(elided(rest, quotedCharacters));
-    QString value = read;
-    if (number.decimalComma)
-        value[value.indexOf(u',')] = u'.';
+    if (length == 0)
+        return QStringLiteral("Read as 0: %1 is not a number.")
+            .arg(quoted(elided(rest, quotedCharacters)));
+    // The value read, every digit of it, as the program writes numbers; a hexadecimal or octal
+    // number too long to convert is shown as typed, without its blanks.
+    QString value;
+    if (const auto read = solver::exact::valueRead(number))
+        value = QString::fromStdString(*read);
+    else
+        value = (number.form == platform::ScannedNumber::Form::Octal ? QStringLiteral("&O")
+                                                                     : QStringLiteral("&H")) +
+                QString::fromStdString(number.digits);
     QString sentence = QStringLiteral("Read as %1").arg(elided(value, quotedCharacters));
     if (!rest.isEmpty())
-        sentence += QStringLiteral(": \u201C%1\u201D is not part of the number")
-                        .arg(elided(rest, quotedCharacters));
+        sentence += QStringLiteral(": %1 is not part of the number")
+                        .arg(quoted(elided(rest, quotedCharacters)));
     if (number.decimalComma)
         sentence += rest.isEmpty() ? QStringLiteral(": a comma is a decimal mark here")
                                    : QStringLiteral("; a comma is a decimal mark here");
@@ -76,14 +100,14 @@ QString CoefficientBox::readBack(const QString &text)
 void CoefficientBox::readTextBack()
 {
     m_readBack = readBack(text());
+    updateNote();
+    update();
 }
 
 void CoefficientBox::focusOutEvent(QFocusEvent *event)
 {
     TextBox::focusOutEvent(event);
     readTextBack();
-    updateNote();
-    update();
 }
 
 // A dotted line under the text as drawn (from its start, when it is wider than the box).

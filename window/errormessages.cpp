@@ -9,13 +9,11 @@ QString errorMessage(platform::ErrorCode code)
     case ErrorCode::NotUnique:
         return QStringLiteral(
             "No unique solution: infinitely many pairs of X and Y satisfy both equations.");
-    case ErrorCode::Imprecise:
-        return QStringLiteral("The equations cannot be solved in double precision: they are too "
-                              "nearly parallel, or their numbers too small.");
     case ErrorCode::Overflow:
         return QStringLiteral("The numbers are too large to calculate with.");
     case ErrorCode::DivisionByZero:
-        return QStringLiteral("Division by zero.");
+        return QStringLiteral("A division by zero in double arithmetic (the numbers are too long "
+                              "to solve exactly).");
     }
     return QStringLiteral("The calculation failed.");
 }

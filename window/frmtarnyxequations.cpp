@@ -209,7 +209,7 @@ private:
 // Y first, then X, from one reading of the six texts; when Y fails, X is not attempted.
 frmTarnyxEquations::Outcome frmTarnyxEquations::cmdCalc_Click()
 {
-    const CoefficientTexts texts = coefficientTexts();
+    const CoefficientTexts texts = usedCoefficientTexts();
     const SolverTexts solverTexts(texts);
     std::optional<solver::Analysis> analysis;
     Outcome outcome;
@@ -245,7 +245,7 @@ frmTarnyxEquations::solveOne(ResultBox *box, ResultState &state,
                              solver::Result (solver::Analysis::*unknown)() const,
                              const QString &keeps)
 {
-    const CoefficientTexts texts = coefficientTexts();
+    const CoefficientTexts texts = usedCoefficientTexts();
     Outcome outcome;
     showResult(
         box, state, texts, [&] { return (solver::Analysis(SolverTexts(texts).view()).*unknown)(); },
@@ -264,8 +264,6 @@ bool frmTarnyxEquations::showResult(ResultBox *box, ResultState &state,
         result = solve();
     } catch (const platform::RuntimeError &error) {
         failure = errorMessage(error.code());
-        if (!error.detail().empty())
-            failure += QLatin1Char(' ') + QString::fromStdString(error.detail());
     } catch (const std::bad_alloc &) {
         failure = QStringLiteral("There is not enough memory to calculate.");
     } catch (...) {
@@ -278,7 +276,8 @@ bool frmTarnyxEquations::showResult(ResultBox *box, ResultState &state,
         return false;
     }
     state = {texts, false};
-    box->showResult(QString::fromStdString(result.text), QString::fromStdString(result.note));
+    box->showResult(result.value, QString::fromStdString(result.text),
+                    QString::fromStdString(result.note));
     outcome.written.append((box == m_txtRes ? QStringLiteral("Y = ") : QStringLiteral("X = ")) +
                            box->text());
     updateStale();
@@ -295,4 +294,13 @@ frmTarnyxEquations::CoefficientTexts frmTarnyxEquations::coefficientTexts() cons
 {
     return {m_txt1X->text(), m_txt1Y->text(), m_txtAns1->text(),
             m_txt2X->text(), m_txt2Y->text(), m_txtAns2->text()};
+}
+
+// The texts a computation uses: each box says at once how its text was read, the focused one
+// too (it would otherwise say so only on losing the focus).
+frmTarnyxEquations::CoefficientTexts frmTarnyxEquations::usedCoefficientTexts()
+{
+    for (CoefficientBox *box : {m_txt1X, m_txt1Y, m_txtAns1, m_txt2X, m_txt2Y, m_txtAns2})
+        box->readTextBack();
+    return coefficientTexts();
 }

@@ -81,6 +81,7 @@ private:
     bool showResult(ResultBox *box, ResultState &state, const CoefficientTexts &texts,
                     const std::function<solver::Result()> &solve, const QString &keeps,
                     Outcome &outcome);
+    CoefficientTexts usedCoefficientTexts();
     CoefficientTexts coefficientTexts() const;
 
     // Runs a handler, then speaks what it wrote or reports why it failed; no exception gets

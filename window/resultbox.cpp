@@ -11,8 +11,9 @@ ResultBox::ResultBox(QWidget *parent) : TextBox(parent)
     });
 }
 
-void ResultBox::showResult(const QString &text, const QString &note)
+void ResultBox::showResult(const platform::Decimal &value, const QString &text, const QString &note)
 {
+    m_value = value;
     setText(text);
     setCursorPosition(0);
     m_holdsResult = true;
@@ -22,9 +23,9 @@ void ResultBox::showResult(const QString &text, const QString &note)
 
 QString ResultBox::shownText() const
 {
-    if (!m_holdsResult || hasFocus())
+    if (!m_holdsResult)
         return displayText();
-    return roundedToFit(text(), [this](const QString &t) { return fits(t); });
+    return roundedToFit(m_value, text(), [this](const QString &t) { return fits(t); });
 }
 
 void ResultBox::setStale(bool stale)
@@ -57,4 +58,10 @@ void ResultBox::updateColours()
 QString ResultBox::valueNote() const
 {
     return m_stale ? QStringLiteral("From earlier equations.") : m_valueNote;
+}
+
+// With a note, the tooltip also gives the value, every digit, on a line of its own.
+bool ResultBox::tipShowsText() const
+{
+    return TextBox::tipShowsText() || (!valueNote().isEmpty() && !text().isEmpty());
 }

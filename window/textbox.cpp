@@ -81,10 +81,10 @@ void TextBox::updateNote()
     setAccessibleDescription(description.join(QLatin1Char(' ')));
 
     QStringList tip = {value};
-    if (!textFits())
+    if (tipShowsText())
         tip.append(elided(text(), tooltipCharacters));
     tip.removeAll(QString());
-    const QString plain = tip.join(QLatin1Char(' '));
+    const QString plain = tip.join(QLatin1Char('\n'));
     const QString shown =
         Qt::mightBeRichText(plain) ? Qt::convertFromPlainText(plain, Qt::WhiteSpaceNoWrap) : plain;
     setToolTip(shown);
@@ -139,8 +139,16 @@ void TextBox::paintEvent(QPaintEvent *event)
         QStyleOptionFrame option;
         initStyleOption(&option);
         style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
-        painter.setPen(palette().color(QPalette::Text));
-        painter.drawText(textArea(), int(alignment()) | Qt::AlignVCenter, shown);
+        const int flags = int(alignment()) | Qt::AlignVCenter;
+        QColor pen = palette().color(QPalette::Text);
+        // A selection (Ctrl+A) covers the text drawn, which stands for the whole text.
+        if (hasFocus() && hasSelectedText()) {
+            painter.fillRect(painter.boundingRect(textArea(), flags, shown),
+                             palette().color(QPalette::Highlight));
+            pen = palette().color(QPalette::HighlightedText);
+        }
+        painter.setPen(pen);
+        painter.drawText(textArea(), flags, shown);
     }
     QPainter painter(this);
     paintOverText(painter);

@@ -8,8 +8,8 @@
 // - shows its text from the first character whenever it does not have the focus, and Tab into
 //   it selects the whole text, shown from its start;
 // - has a note (tooltip and accessible description): what the box is for and what is known of
-//   its value, and in the tooltip the text itself when it does not fit (its first few hundred
-//   characters);
+//   its value, and in the tooltip, on lines of their own, that and the text itself when it does
+//   not fit (its first few hundred characters);
 // - shows its focus and its edge in any colour scheme.
 // ResultBox and CoefficientBox add what their kind of box says of its value.
 class TextBox : public QLineEdit
@@ -31,8 +31,10 @@ signals:
 protected:
     // What is known of the value, for the note; nothing here.
     virtual QString valueNote() const { return {}; }
-    // The text as drawn while the box has no focus; the text itself here.
+    // The text as drawn; the text itself here.
     virtual QString shownText() const { return displayText(); }
+    // Whether the tooltip gives the text too; here when it does not fit.
+    virtual bool tipShowsText() const { return !textFits(); }
     // Draws over the text, under the edge and the focus outline; nothing here.
     virtual void paintOverText(QPainter &painter);
     // At most `count` characters of text, with "…" where it was cut (never inside a surrogate

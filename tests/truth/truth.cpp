@@ -1,0 +1,585 @@
+#include "truth.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+#include <tuple>
+#include <vector>
+
+namespace truth {
+
+using boost::multiprecision::cpp_int;
+
+namespace {
+
+Rational tenTo(long long e)
+{
+    const cpp_int p =
+        boost::multiprecision::pow(cpp_int(10), static_cast<unsigned>(e < 0 ? -e : e));
+    return e < 0 ? Rational(cpp_int(1), p) : Rational(p);
+}
+
+// The text as the reader sees it: blanks (tab, CR, LF and the Unicode space separators) gone,
+// the minus sign U+2212 as '-', any other character beyond ASCII as '\x01', which no number
+// contains.
+std::string normalised(std::string_view utf8)
+{
+    std::string out;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        std::size_t length = c < 0xC0 ? 1 : c >= 0xF8 ? 1 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+        // A byte that cannot start a character (a lone continuation byte) is none.
+        char32_t code = length > 1 ? c & (0x7F >> length) : c < 0x80 ? c : 0xFFFD;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = i + k < utf8.size() ? static_cast<unsigned char>(utf8[i + k]) : 0u;
+            if ((next & 0xC0) != 0x80) { // not a continuation byte: the lead byte stands alone
+                length = 1;
+                code = 0xFFFD;
+                break;
+            }
+            code = (code << 6) | (next & 0x3F);
+        }
+        // An over-long form (a space written in two bytes, say) is no character either.
+        static constexpr char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (length > 1 && code < least[length])
+            code = 0xFFFD;
+        i += length;
+        const bool blank = code == U'\t' || code == U'\n' || code == U'\r' || code == U' ' ||
+                           code == 0xA0 || code == 0x1680 || (code >= 0x2000 && code <= 0x200A) ||
+                           code == 0x202F || code == 0x205F || code == 0x3000;
+        if (blank)
+            continue;
+        if (code == 0x2212)
+            out += '-';
+        else
+            out += code < 0x80 ? static_cast<char>(code) : '\x01';
+    }
+    return out;
+}
+
+int digitValue(char c, int base)
+{
+    const int v = c >= '0' && c <= '9'   ? c - '0'
+                  : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                  : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                         : 99;
+    return v < base ? v : -1;
+}
+
+// A box's number as parts: a whole number in a base (hexadecimal, octal), or decimal digits times
+// ten to an exponent.
+struct Parts
+{
+    int base = 10;
+    bool number = false; // whether the text begins with a number at all
+    bool negative = false;
+    std::string digits; // significant digits: no leading zeros, and for decimals no trailing ones
+    long long exponent = 0;
+};
+
+Parts parse(std::string_view raw)
+{
+    const std::string s = normalised(raw);
+    Parts parts;
+    if (s.size() >= 2 && s[0] == '&' &&
+        (s[1] == 'h' || s[1] == 'H' || s[1] == 'o' || s[1] == 'O')) {
+        parts.base = s[1] == 'h' || s[1] == 'H' ? 16 : 8;
+        for (std::size_t i = 2; i < s.size() && digitValue(s[i], parts.base) >= 0; ++i) {
+            parts.number = true;
+            if (!parts.digits.empty() || s[i] != '0')
+                parts.digits += s[i];
+        }
+        return parts;
+    }
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+'))
+        parts.negative = s[i++] == '-';
+    std::string mantissa;
+    long long fraction = 0;
+    for (; i < s.size() && digitValue(s[i], 10) >= 0; ++i)
+        mantissa += s[i];
+    if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
+        std::size_t j = i + 1;
+        for (; j < s.size() && digitValue(s[j], 10) >= 0; ++j, ++fraction)
+            mantissa += s[j];
+        if (!mantissa.empty())
+            i = j;
+    }
+    parts.number = !mantissa.empty();
+    long long exponent = 0;
+    if (!mantissa.empty() && i < s.size() &&
+        (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+        std::size_t j = i + 1;
+        const bool expNegative = j < s.size() && s[j] == '-';
+        if (j < s.size() && (s[j] == '-' || s[j] == '+'))
+            ++j;
+        for (; j < s.size() && digitValue(s[j], 10) >= 0; ++j)
+            exponent = exponent > 1'000'000'000 ? exponent : exponent * 10 + (s[j] - '0');
+        if (expNegative)
+            exponent = -exponent;
+    }
+    const std::size_t first = mantissa.find_first_not_of('0');
+    if (first == std::string::npos)
+        return parts;
+    const std::size_t last = mantissa.find_last_not_of('0');
+    parts.digits = mantissa.substr(first, last + 1 - first);
+    parts.exponent = exponent - fraction + static_cast<long long>(mantissa.size() - 1 - last);
+    return parts;
+}
+
+cpp_int wholeNumber(const std::string &digits, int base)
+{
+    cpp_int v = 0;
+    for (char c : digits)
+        v = v * base + digitValue(c, base);
+    return v;
+}
+
+// "p/q" (or "p") with both at most 15 digits.
+bool shortFraction(const Rational &value)
+{
+    const cpp_int num = abs(numerator(value)), den = denominator(value);
+    return num.str().size() <= 15 && den.str().size() <= 15;
+}
+
+std::vector<std::string> sentences(const std::string &note)
+{
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    while (start < note.size()) {
+        const std::size_t end = note.find(". ", start);
+        if (end == std::string::npos) {
+            out.push_back(note.substr(start));
+            break;
+        }
+        out.push_back(note.substr(start, end + 1 - start));
+        start = end + 2;
+    }
+    return out;
+}
+
+} // namespace
+
+std::optional<Rational> read(std::string_view text, long long bound)
+{
+    const Parts parts = parse(text);
+    if (static_cast<long long>(parts.digits.size()) > bound || parts.exponent > bound ||
+        parts.exponent < -bound)
+        return std::nullopt;
+    if (parts.digits.empty())
+        return Rational(0);
+    const Rational value = Rational(wholeNumber(parts.digits, parts.base)) * tenTo(parts.exponent);
+    return parts.negative ? Rational(-value) : value;
+}
+
+namespace {
+
+// The double nearest a positive value, ties to even (the rounding of IEEE arithmetic), worked
+// out in whole numbers; an infinity beyond the range.
+double nearestDouble(const Rational &value)
+{
+    const cpp_int num = numerator(value), den = denominator(value);
+    // 2^e <= value < 2^(e+1)
+    long long e = static_cast<long long>(boost::multiprecision::msb(num)) -
+                  static_cast<long long>(boost::multiprecision::msb(den));
+    if (e >= 0 ? num < (den << static_cast<unsigned>(e)) : (num << static_cast<unsigned>(-e)) < den)
+        --e;
+    if (e > 1023)
+        return HUGE_VAL;
+    // 53 significant bits, or fewer below the normal range (a step of 2^-1074 there).
+    const long long shift = e < -1022 ? 1074 : 52 - e;
+    cpp_int n = num, d = den;
+    if (shift >= 0)
+        n <<= static_cast<unsigned>(shift);
+    else
+        d <<= static_cast<unsigned>(-shift);
+    cpp_int q = n / d;
+    const cpp_int twiceRest = 2 * (n - q * d);
+    if (twiceRest > d || (twiceRest == d && boost::multiprecision::bit_test(q, 0)))
+        ++q;
+    return std::ldexp(static_cast<double>(static_cast<long long>(q)), static_cast<int>(-shift));
+}
+
+} // namespace
+
+std::optional<double> readDouble(std::string_view text)
+{
+    const Parts parts = parse(text);
+    const double zero = parts.number && parts.negative ? -0.0 : 0.0;
+    if (parts.digits.empty())
+        return zero;
+    Rational value;
+    if (parts.base == 10) {
+        // Far beyond the range either way, whatever the digits.
+        const long long magnitude = static_cast<long long>(parts.digits.size()) + parts.exponent;
+        if (magnitude > 400)
+            return std::nullopt;
+        if (magnitude < -400)
+            return zero;
+        value = Rational(wholeNumber(parts.digits, parts.base)) * tenTo(parts.exponent);
+    } else {
+        if (parts.digits.size() > 400)
+            return std::nullopt;
+        value = Rational(wholeNumber(parts.digits, parts.base));
+    }
+    const double magnitude = nearestDouble(value);
+    if (std::isinf(magnitude))
+        return std::nullopt;
+    return parts.negative ? -magnitude : magnitude;
+}
+
+std::string text(const Rational &value)
+{
+    if (value == 0)
+        return "0";
+    const Rational magnitude = value < 0 ? Rational(-value) : value;
+    // 10^e <= magnitude < 10^(e+1)
+    long long e = static_cast<long long>(numerator(magnitude).str().size()) -
+                  static_cast<long long>(denominator(magnitude).str().size());
+    while (magnitude >= tenTo(e + 1))
+        ++e;
+    while (magnitude < tenTo(e))
+        --e;
+    // 15 digits, the last rounded half away from zero.
+    const Rational scaled = magnitude * tenTo(14 - e) + Rational(1, 2);
+    cpp_int whole = numerator(scaled) / denominator(scaled);
+    if (whole == boost::multiprecision::pow(cpp_int(10), 15)) {
+        whole /= 10;
+        ++e;
+    }
+    std::string digits = whole.str();
+    digits.erase(digits.find_last_not_of('0') + 1);
+    std::string out = value < 0 ? "-" : "";
+    if (e >= -4 && e <= 14) {
+        if (e < 0)
+            return out + "0." + std::string(static_cast<std::size_t>(-e - 1), '0') + digits;
+        if (static_cast<long long>(digits.size()) <= e + 1)
+            return out + digits + std::string(static_cast<std::size_t>(e + 1) - digits.size(), '0');
+        return out + digits.substr(0, static_cast<std::size_t>(e + 1)) + "." +
+               digits.substr(static_cast<std::size_t>(e + 1));
+    }
+    out += digits.substr(0, 1);
+    if (digits.size() > 1)
+        out += "." + digits.substr(1);
+    std::string power = std::to_string(e < 0 ? -e : e);
+    if (power.size() < 2)
+        power.insert(0, "0");
+    return out + (e < 0 ? "E-" : "E+") + power;
+}
+
+Rational exactly(double value)
+{
+    if (value == 0.0)
+        return 0;
+    int e = 0;
+    const double fraction = std::frexp(value, &e); // value = fraction × 2^e, 0.5 <= |fraction| < 1
+    const auto mantissa = static_cast<long long>(std::ldexp(fraction, 53));
+    const cpp_int two = 2;
+    const cpp_int power = boost::multiprecision::pow(two, static_cast<unsigned>(std::abs(e - 53)));
+    return e - 53 >= 0 ? Rational(cpp_int(mantissa) * power) : Rational(cpp_int(mantissa), power);
+}
+
+std::optional<Rational> readValue(std::string_view text)
+{
+    const std::size_t slash = text.find('/');
+    if (slash == std::string_view::npos)
+        return read(text);
+    const auto p = read(text.substr(0, slash)), q = read(text.substr(slash + 1));
+    if (!p || !q || *q == 0)
+        return std::nullopt;
+    return *p / *q;
+}
+
+Solution solve(const std::array<Rational, 6> &v)
+{
+    const Rational &a1 = v[0], &b1 = v[1], &c1 = v[2], &a2 = v[3], &b2 = v[4], &c2 = v[5];
+    const Rational det = a1 * b2 - b1 * a2;
+    if (det != 0)
+        return {Kind::Unique, (c1 * b2 - b1 * c2) / det, (a1 * c2 - c1 * a2) / det};
+    // Rank of the augmented matrix against the coefficient matrix's.
+    const bool zeroLeft = a1 == 0 && b1 == 0 && a2 == 0 && b2 == 0;
+    const bool augmentedRankOne = a1 * c2 - c1 * a2 != 0 || b1 * c2 - c1 * b2 != 0;
+    const bool contradiction = zeroLeft ? (c1 != 0 || c2 != 0) : augmentedRankOne;
+    return {contradiction ? Kind::NoSolution : Kind::NotUnique, 0, 0};
+}
+
+Steps doubleSteps(const Texts &texts)
+{
+    Steps steps;
+    std::array<double, 6> v{};
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        const auto value = readDouble(texts[i]);
+        if (!value) {
+            steps.unread = true;
+            return steps;
+        }
+        v[i] = *value;
+    }
+    const double a1 = v[0], b1 = v[1], c1 = v[2], a2 = v[3], b2 = v[4], c2 = v[5];
+    // Each operation rounded once; one that leaves the range ends the steps with an overflow.
+    bool overflow = false;
+    auto op = [&](double result) {
+        overflow = overflow || !std::isfinite(result);
+        return result;
+    };
+    auto solveY = [&](double &p, double &q, double &r, double &y) -> std::optional<Failure> {
+        p = op(a2 * b1);
+        q = op(a1 * b2);
+        r = op(a2 * c1);
+        const double s = op(a1 * c2);
+        const double d = op(p - q);
+        const double n = op(r - s);
+        if (overflow)
+            return Failure::Overflow;
+        if (d == 0.0)
+            return Failure::DivisionByZero;
+        y = op(n / d);
+        return overflow ? std::optional(Failure::Overflow) : std::nullopt;
+    };
+    double p = 0, q = 0, r = 0, y = 0;
+    if (const auto failure = solveY(p, q, r, y))
+        steps.yFailure = *failure;
+    else
+        steps.y = y;
+
+    // X: m = a2·a1 first, then Y again; where m is zero, Cramer's quotient instead.
+    overflow = false;
+    const double m = op(a2 * a1);
+    if (overflow) {
+        steps.xFailure = Failure::Overflow;
+        return steps;
+    }
+    if (const auto failure = solveY(p, q, r, y)) {
+        steps.xFailure = *failure;
+        return steps;
+    }
+    double x = 0;
+    if (m == 0.0) {
+        const double g = op(op(b2 * c1) - op(b1 * c2));
+        x = op(g / op(q - p));
+    } else {
+        x = op(op(r - op(p * y)) / m);
+    }
+    if (overflow)
+        steps.xFailure = Failure::Overflow;
+    else
+        steps.x = x;
+    return steps;
+}
+
+std::string Checker::check(const Texts &texts, const Shown &y, const Shown &x)
+{
+    std::array<Rational, 6> values;
+    bool inBounds = true;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const auto value = read(texts[i]);
+        if (!value)
+            return {}; // past what this checks
+        values[i] = *value;
+        inBounds = inBounds && read(texts[i], solverBound).has_value();
+    }
+    const Steps steps = doubleSteps(texts);
+
+    if (!inBounds) {
+        // The double steps alone give each result, and say so.
+        for (const auto &[shown, value, failure, name] :
+             {std::tuple{&y, steps.y, steps.yFailure, "Y"},
+              std::tuple{&x, steps.x, steps.xFailure, "X"}}) {
+            ++m_tally.unchecked;
+            std::optional<Failure> expected;
+            std::string expectedText;
+            if (value) {
+                expectedText = text(exactly(*value));
+                if (!readDouble(expectedText))
+                    expected = Failure::Overflow;
+            } else {
+                expected = failure;
+            }
+            if (shown->failure != expected)
+                return std::string(name) + ": not what the double steps give";
+            if (!expected && (shown->text != expectedText ||
+                              shown->note.find("not checked") == std::string::npos))
+                return std::string(name) + " = " + shown->text + ": the double steps give " +
+                       expectedText + ", unchecked";
+        }
+        return {};
+    }
+
+    const Solution solution = solve(values);
+    if (solution.kind != Kind::Unique) {
+        const Failure verdict =
+            solution.kind == Kind::NoSolution ? Failure::NoSolution : Failure::NotUnique;
+        for (const auto &[shown, name] : {std::pair{&y, "Y"}, std::pair{&x, "X"}}) {
+            ++m_tally.verdicts;
+            if (shown->failure != verdict)
+                return std::string(name) + ": the verdict is not what the equations are";
+        }
+        return {};
+    }
+    std::string problem = checkExact(solution.y, y, steps.y, steps.yFailure, steps.unread, "Y");
+    return problem.empty() ? checkExact(solution.x, x, steps.x, steps.xFailure, steps.unread, "X")
+                           : problem;
+}
+
+std::string Checker::checkExact(const Rational &exact, const Shown &shown,
+                                const std::optional<double> &steps, Failure stepFailure,
+                                bool unread, const char *name)
+{
+    const std::string where = std::string(name) + " = " + shown.text + " (\"" + shown.note + "\")";
+    if (shown.failure)
+        return std::string(name) + " failed where the equations have one solution";
+    const std::string expected = text(exact);
+    if (shown.text != expected)
+        return where + ": the solution rounded is " + expected;
+    ++m_tally.results;
+    // A solution's exponent may lie far beyond any coefficient's.
+    const bool rounded = read(expected, 1'000'000) != exact;
+
+    // What the double steps gave, as the box would have shown it.
+    std::optional<Failure> stepsFailed;
+    std::string stepsText;
+    if (steps) {
+        stepsText = text(exactly(*steps));
+        if (!readDouble(stepsText))
+            stepsFailed = Failure::Overflow;
+    } else {
+        stepsFailed = stepFailure;
+    }
+
+    bool valueSaid = false, exactlySaid = false, stepsSaid = false;
+    for (const std::string &sentence : sentences(shown.note)) {
+        const std::string stepsValue = "In double arithmetic, in the fixed order: ";
+        if (sentence.starts_with("Exactly ")) {
+            const auto value = readValue(sentence.substr(8, sentence.size() - 9));
+            if (!value || *value != exact || !rounded)
+                return where + ": \"" + sentence + "\" is not what the user needs";
+            ++m_tally.valueSentences;
+            valueSaid = exactlySaid = true;
+        } else if (sentence == "Rounded to 15 significant digits; the exact value has more.") {
+            if (!rounded)
+                return where + ": the text is the exact value";
+            ++m_tally.valueSentences;
+            valueSaid = true;
+        } else if (sentence.starts_with(stepsValue)) {
+            const std::string said =
+                sentence.substr(stepsValue.size(), sentence.size() - stepsValue.size() - 1);
+            if (stepsFailed || said != stepsText || said == shown.text)
+                return where + ": the double steps give " + stepsText;
+            ++m_tally.stepSentences;
+            stepsSaid = true;
+        } else if (sentence == "In double arithmetic, in the fixed order, a step overflows.") {
+            if (unread || stepsFailed != Failure::Overflow)
+                return where + ": no step of the double steps overflows";
+            ++m_tally.stepSentences;
+            stepsSaid = true;
+        } else if (sentence ==
+                   "In double arithmetic, in the fixed order, a step divides by zero.") {
+            if (stepsFailed != Failure::DivisionByZero)
+                return where + ": no step of the double steps divides by zero";
+            ++m_tally.stepSentences;
+            stepsSaid = true;
+        } else if (sentence ==
+                   "In double arithmetic, a coefficient is beyond the range of doubles.") {
+            if (!unread)
+                return where + ": every coefficient is a double";
+            ++m_tally.stepSentences;
+            stepsSaid = true;
+        } else {
+            return where + ": a sentence this checker does not know: \"" + sentence + "\"";
+        }
+    }
+    if (rounded && !valueSaid)
+        return where + ": the note does not say the text is rounded";
+    if (rounded && shortFraction(exact) && !exactlySaid)
+        return where + ": the note does not give the short exact value";
+    if ((stepsFailed || stepsText != shown.text) && !stepsSaid)
+        return where + ": the note does not say what the double steps give";
+    return {};
+}
+
+namespace {
+
+int pick(std::mt19937_64 &random, int low, int high)
+{
+    return std::uniform_int_distribution<int>(low, high)(random);
+}
+
+// k / 10^places as a decimal text with that many places ("-3.25", "0.5", "7.0").
+std::string decimal(int k, int places)
+{
+    std::string digits = std::to_string(std::abs(k));
+    if (places == 0)
+        return (k < 0 ? "-" : "") + digits;
+    if (digits.size() <= static_cast<std::size_t>(places))
+        digits.insert(0, static_cast<std::size_t>(places) + 1 - digits.size(), '0');
+    digits.insert(digits.size() - static_cast<std::size_t>(places), 1, '.');
+    return (k < 0 ? "-" : "") + digits;
+}
+
+} // namespace
+
+std::array<std::string, 6> wholeSystem(std::mt19937_64 &random)
+{
+    std::array<std::string, 6> t;
+    for (std::string &text : t)
+        text = std::to_string(pick(random, -20, 20));
+    return t;
+}
+
+std::array<std::string, 6> decimalSystem(std::mt19937_64 &random)
+{
+    std::array<std::string, 6> t;
+    for (std::string &text : t) {
+        const int places = pick(random, 1, 2);
+        const int scale = places == 1 ? 10 : 100;
+        text = decimal(pick(random, -20 * scale, 20 * scale), places);
+    }
+    return t;
+}
+
+std::array<std::string, 6> adversarialSystem(std::mt19937_64 &random)
+{
+    auto digits = [&](int count, const char *alphabet, int base) {
+        std::string text;
+        for (int i = 0; i < count; ++i)
+            text += alphabet[pick(random, i == 0 ? 1 : 0, base - 1)];
+        return text;
+    };
+    auto coefficient = [&]() -> std::string {
+        switch (pick(random, 0, 6)) {
+        case 0:
+            return std::to_string(pick(random, -999, 999));
+        case 1:
+            return decimal(pick(random, -99999, 99999), pick(random, 1, 3));
+        case 2:
+            return std::to_string(pick(random, -9, 9)) + "e" +
+                   std::to_string(pick(random, -210, 210));
+        case 3:
+            return std::to_string(pick(random, -9, 9)) + "e" +
+                   std::to_string(pick(random, -330, 330));
+        case 4:
+            return "&o" + digits(pick(random, 1, 60), "01234567", 8);
+        case 5:
+            return "&H" + digits(pick(random, 1, 40), "0123456789ABCDEF", 16);
+        default: // a minus sign U+2212 and a no-break or thin space between the digits
+            return (pick(random, 0, 1) ? "\u2212" : "") + std::to_string(pick(random, 1, 99)) +
+                   (pick(random, 0, 1) ? "\u00a0" : "\u2009") + digits(3, "0123456789", 10);
+        }
+    };
+    std::array<std::string, 6> t;
+    for (std::string &text : t)
+        text = coefficient();
+    if (pick(random, 0, 1) == 0) { // the second row k times the first: parallel, or nearly
+        const int k = pick(random, 2, 9), a = pick(random, -999, 999), b = pick(random, -999, 999),
+                  c = pick(random, -99, 99);
+        const int kind = pick(random, 0, 3);
+        t = {std::to_string(a),     std::to_string(b),
+             std::to_string(c),     std::to_string(k * a),
+             std::to_string(k * b), kind == 0 ? std::to_string(k * c) : t[5]};
+        if (kind >= 2)
+            t[4] += "." + std::string(static_cast<std::size_t>(pick(random, 8, 16)), '0') + "1";
+    }
+    return t;
+}
+
+} // namespace truth

@@ -1,0 +1,109 @@
+#pragma once
+
+// What is true of a system of two equations as typed, derived without the program's code: the
+// README's reading rules applied digit by digit into whole numbers, Cramer's rule in exact
+// rational arithmetic, the double steps written out in their fixed order, and the text form
+// written from the exact value. A Checker holds what the solver shows against it. Standard C++
+// and Boost.Multiprecision only: the cross-check test, the solver fuzzer and the precision
+// benchmark use it.
+#include <boost/multiprecision/cpp_int.hpp>
+
+#include <array>
+#include <optional>
+#include <random>
+#include <string>
+#include <string_view>
+
+namespace truth {
+
+using Rational = boost::multiprecision::cpp_rational;
+using Texts = std::array<std::string_view, 6>; // a1, b1, c1, a2, b2, c2
+
+// Where the solver's exact part stops: more significant digits, or a decimal exponent beyond.
+inline constexpr long long solverBound = 1000;
+
+// The exact value a box's text begins with; none past `bound` significant digits or a decimal
+// exponent beyond ±bound (of the last significant digit).
+std::optional<Rational> read(std::string_view text, long long bound = 1200);
+
+// The double a box's text reads as, rounded correctly by the C library; none beyond the range.
+std::optional<double> readDouble(std::string_view text);
+
+// The text form of a value: rounded to 15 significant digits, half away from zero; plain while
+// the first digit's power of ten is from -4 to 14, otherwise d.dddE±xx.
+std::string text(const Rational &value);
+
+// A double's exact value.
+Rational exactly(double value);
+
+// A value as a note writes it: a decimal, or "p/q".
+std::optional<Rational> readValue(std::string_view text);
+
+enum class Kind { Unique, NoSolution, NotUnique };
+
+struct Solution
+{
+    Kind kind = Kind::Unique;
+    Rational x, y;
+};
+
+Solution solve(const std::array<Rational, 6> &coefficients);
+
+// How a computation ended without a result.
+enum class Failure {
+    NoSolution,
+    NotUnique,
+    Overflow,       // a number read or formed beyond the double range
+    DivisionByZero, // a divisor of the double steps was zero
+};
+
+// The double steps, one rounded operation at a time in the fixed order: a value, or why none.
+struct Steps
+{
+    std::optional<double> y, x;
+    Failure yFailure = Failure::Overflow, xFailure = Failure::Overflow;
+    bool unread = false; // a coefficient lies beyond the double range
+};
+
+Steps doubleSteps(const Texts &texts);
+
+// What a result box was given for one unknown: a text and its note, or a failure.
+struct Shown
+{
+    std::optional<Failure> failure;
+    std::string text;
+    std::string note;
+};
+
+struct Tally
+{
+    long results = 0;        // shown texts confirmed as the solution rounded
+    long valueSentences = 0; // "Exactly …" and "Rounded …"
+    long stepSentences = 0;  // what the double steps gave
+    long verdicts = 0;       // no solution, infinitely many
+    long unchecked = 0;      // results of the double steps alone, texts beyond the exact bounds
+};
+
+class Checker
+{
+public:
+    // The first false or missing claim in what was shown for Y and X, or empty.
+    std::string check(const Texts &texts, const Shown &y, const Shown &x);
+    const Tally &tally() const { return m_tally; }
+
+private:
+    std::string checkExact(const Rational &exact, const Shown &shown,
+                           const std::optional<double> &steps, Failure stepFailure, bool unread,
+                           const char *name);
+    Tally m_tally;
+};
+
+// Systems a school exercise has: whole coefficients from -20 to 20, or coefficients with one or
+// two decimals between -20 and 20.
+std::array<std::string, 6> wholeSystem(std::mt19937_64 &random);
+std::array<std::string, 6> decimalSystem(std::mt19937_64 &random);
+// Systems made to trip the arithmetic: nearly parallel rows, exponents at the edges of the double
+// range, long octal and hexadecimal texts, blanks of every kind and the minus sign U+2212.
+std::array<std::string, 6> adversarialSystem(std::mt19937_64 &random);
+
+} // namespace truth
