@@ -478,6 +478,7 @@ void TestWindow::marksResultsFromEarlierEquations_data()
     QTest::newRow("edited, then calculated")        << "edit, calc"     << false << false;
     QTest::newRow("edited, then Y box clicked")     << "edit, Y click"  << false << true;
     QTest::newRow("edited, then typed into Y")      << "edit, type Y"   << false << true;
+    QTest::newRow("both failed, then typed into Y") << "both fail, type Y" << false << true;
     // clang-format on
 }
 
@@ -498,7 +499,7 @@ void TestWindow::marksResultsFromEarlierEquations()
         type("txt1X", "2");
     if (action == "X fails")
         typeCoefficients({beyondBounds, "0", "1e10", "0", "1", "1"});
-    if (action == "both fail")
+    if (action.startsWith("both fail"))
         typeCoefficients({"2", "3", "8", "2", "3", "3"});
     if (action == "edit, calc")
         click("cmdCalc");
@@ -506,8 +507,10 @@ void TestWindow::marksResultsFromEarlierEquations()
         click("txtRes");
     if (action == "edit, type Y")
         type("txtRes", "5");
-    if (action == "X fails" || action == "both fail")
+    if (action == "X fails" || action.startsWith("both fail"))
         click("cmdCalc");
+    if (action == "both fail, type Y")
+        type("txtRes", "5");
 
     for (auto [name, stale] : {std::pair("txtRes", yStale), std::pair("txtRes2", xStale)}) {
         QLineEdit *b = box(name);
