@@ -34,12 +34,19 @@ cpp_int fromPowerOfTwoDigits(std::string_view digits, unsigned bitsPerDigit)
     return whole;
 }
 
-std::optional<cpp_rational> toRational(const ScannedNumber &number)
+// A number as a whole number times a power of ten (hexadecimal and octal: times 1).
+struct Scaled
+{
+    cpp_int whole;
+    long long exponent = 0;
+};
+
+std::optional<Scaled> toScaled(const ScannedNumber &number)
 {
     std::string_view digits = number.digits;
     digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
     if (digits.empty())
-        return cpp_rational(0);
+        return Scaled{};
     long long exponent = number.exponent;
     if (number.form == ScannedNumber::Form::Decimal) {
         const std::size_t last = digits.find_last_not_of('0');
@@ -51,18 +58,23 @@ std::optional<cpp_rational> toRational(const ScannedNumber &number)
 
     switch (number.form) {
     case ScannedNumber::Form::Hexadecimal:
-        return cpp_rational(fromPowerOfTwoDigits(digits, 4));
+        return Scaled{fromPowerOfTwoDigits(digits, 4), 0};
     case ScannedNumber::Form::Octal:
-        return cpp_rational(fromPowerOfTwoDigits(digits, 3));
+        return Scaled{fromPowerOfTwoDigits(digits, 3), 0};
     case ScannedNumber::Form::Decimal:
         break;
     }
     cpp_int whole{std::string(digits)};
     if (number.negative)
         whole = -whole;
-    if (exponent >= 0)
-        return cpp_rational(whole * powerOfTen(exponent));
-    return cpp_rational(whole, powerOfTen(-exponent));
+    return Scaled{std::move(whole), exponent};
+}
+
+cpp_rational toRational(const Scaled &number)
+{
+    if (number.exponent >= 0)
+        return cpp_rational(number.whole * powerOfTen(number.exponent));
+    return cpp_rational(number.whole, powerOfTen(-number.exponent));
 }
 
 using platform::Decimal;
@@ -125,7 +137,7 @@ std::optional<std::string> shortFraction(const cpp_rational &value)
 
 struct System::Values
 {
-    std::array<cpp_rational, 6> coefficients;
+    std::array<Scaled, 6> coefficients;
     Kind kind;
     cpp_rational x, y;
 };
@@ -134,21 +146,36 @@ System::System(std::shared_ptr<const Values> values) : m_values(std::move(values
 
 std::optional<System> System::analyse(const std::array<ScannedNumber, 6> &numbers)
 {
-    std::array<cpp_rational, 6> v;
+    auto values = std::make_shared<Values>();
+    long long least = 0;
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-        auto value = toRational(numbers[i]);
+        auto value = toScaled(numbers[i]);
         if (!value)
             return std::nullopt;
-        v[i] = std::move(*value);
+        least = std::min(least, value->exponent);
+        values->coefficients[i] = std::move(*value);
     }
-    auto values = std::make_shared<Values>();
-    values->coefficients = std::move(v);
-    const auto &[a1, b1, c1, a2, b2, c2] = values->coefficients;
-    const cpp_rational det = a1 * b2 - a2 * b1;
+    // Scaling all six coefficients by one factor leaves the solution as it is, so the system
+    // is solved in whole numbers (each coefficient times 10^-least): one fraction to reduce for
+    // each unknown, not one for every step.
+    std::array<cpp_int, 6> w;
+    for (std::size_t i = 0; i < w.size(); ++i) {
+        const Scaled &c = values->coefficients[i];
+        w[i] = c.whole * powerOfTen(c.exponent - least);
+    }
+    const auto &[a1, b1, c1, a2, b2, c2] = w;
+    const cpp_int det = a1 * b2 - a2 * b1;
     if (det != 0) {
         values->kind = Kind::Unique;
-        values->x = (c1 * b2 - c2 * b1) / det;
-        values->y = (a1 * c2 - a2 * c1) / det;
+        cpp_int x = c1 * b2 - c2 * b1, y = a1 * c2 - a2 * c1;
+        // Boost 1.74 refuses a fraction whose denominator is negative: the sign goes above.
+        if (det < 0) {
+            x = -x;
+            y = -y;
+        }
+        const cpp_int divisor = det < 0 ? cpp_int(-det) : det;
+        values->x = cpp_rational(x, divisor);
+        values->y = cpp_rational(y, divisor);
     } else {
         // Rank 1 (or 0): the equations agree when every 2 × 2 minor of the augmented matrix is
         // zero, and for an empty left side when both right sides are zero.
@@ -186,7 +213,7 @@ std::string System::valueNote(Unknown unknown, const Decimal &shown) const
 
 std::string System::coefficientText(std::size_t i) const
 {
-    const cpp_rational &value = m_values->coefficients.at(i);
+    const cpp_rational value = toRational(m_values->coefficients.at(i));
     const cpp_int num = numerator(value), den = denominator(value);
     return den == 1 ? num.str() : num.str() + "/" + den.str();
 }
@@ -195,10 +222,10 @@ std::optional<std::string> valueRead(const ScannedNumber &number)
 {
     if (number.form == ScannedNumber::Form::Decimal)
         return platform::decimalText(platform::scannedDecimal(number));
-    const auto value = toRational(number);
+    const auto value = toScaled(number);
     if (!value)
         return std::nullopt;
-    return numerator(*value).str();
+    return value->whole.str();
 }
 
 } // namespace solver::exact
