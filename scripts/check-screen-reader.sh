@@ -28,7 +28,9 @@ fail() {
     grep 'SPEECH OUTPUT' "$log" | sed 's/^/  /' >&2 || true
     exit 1
 }
-spoken() { grep -F 'SPEECH OUTPUT' "$log" 2>/dev/null | sed "s/.*SPEECH OUTPUT: '\(.*\)'{.*/\1/" || true; }
+# What Orca spoke, an utterance a line. Orca 43 writes "SPEECH OUTPUT: 'text'{…", Orca 48
+# "SPEECH OUTPUT: 'text' {…".
+spoken() { grep -F 'SPEECH OUTPUT' "$log" 2>/dev/null | sed "s/.*SPEECH OUTPUT: '\(.*\)' *{.*/\1/" || true; }
 wait_for() { # seconds command...: polls until the command succeeds
     local tries=$(($1 * 10))
     shift
