@@ -4,6 +4,8 @@
 #
 # tarnyx_source_date_epoch(<out-var> <changelog>)
 function(tarnyx_source_date_epoch out changelog)
+    # A new changelog entry configures the build again, so its date reaches the build folder.
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${changelog}")
     if(DEFINED ENV{SOURCE_DATE_EPOCH} AND NOT "$ENV{SOURCE_DATE_EPOCH}" STREQUAL "")
         set(${out} "$ENV{SOURCE_DATE_EPOCH}" PARENT_SCOPE)
         return()
