@@ -37,23 +37,19 @@ Elimination eliminate(const Coefficients &c)
     return e;
 }
 
-double yFrom(const Elimination &e)
-{
-    return divide(e.n, e.d);
-}
-
 } // namespace
 
 double computeY(const Coefficients &c)
 {
-    return yFrom(eliminate(c));
+    const Elimination e = eliminate(c);
+    return divide(e.n, e.d);
 }
 
 double computeX(const Coefficients &c)
 {
     double m = multiply(c.a2, c.a1);
     Elimination e = eliminate(c);
-    double y = yFrom(e);
+    double y = divide(e.n, e.d);
     if (m == 0.0) {
         // Equation 1 scaled by a2 says nothing about X here; Cramer's rule still gives it.
         double g = subtract(multiply(c.b2, c.c1), multiply(c.b1, c.c2));
