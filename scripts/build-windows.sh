@@ -10,6 +10,7 @@
 #                                            background, at the lowest priority)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/windows-root.sh "scripts/$(basename "$0")" "$@"
 repo=$PWD
 build=build/windows
 only=()

@@ -25,7 +25,7 @@ fail() {
     exit 1
 }
 
-host_suite=$(. /etc/os-release && echo "$VERSION_CODENAME")
+source scripts/debian-root.sh
 suite=$host_suite
 deb=""
 then_command=""
@@ -33,11 +33,7 @@ parts=()
 while [ $# -gt 0 ]; do
     case $1 in
     --release)
-        case $2 in
-        12) suite=bookworm ;;
-        13) suite=trixie ;;
-        *) suite=$2 ;;
-        esac
+        suite=$(suite_of "$2")
         shift 2
         ;;
     --deb)
@@ -71,76 +67,11 @@ test_command=$(readme_command "install what is missing, build and run every test
 work=$(mktemp -d "${TMPDIR:-/var/tmp}/tarnyx-fresh.XXXXXX")
 trap 'rm -rf --one-file-system "$work"' EXIT
 
-# This machine's apt entries for its own release, renamed to the chosen one (bookworm-security
-# becomes trixie-security), and the apt settings that no package installed (the ones that say
-# how this machine reaches the archive). docker-clean is left out: it only empties apt's caches.
-debian_sources() {
-    local f
-    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
-        [ -f "$f" ] && grep -E "^deb .* $host_suite(-[a-z]+)?( |\$)" "$f" || true
-    done
-    for f in /etc/apt/sources.list.d/*.sources; do
-        [ -f "$f" ] && awk -v RS= -v ORS='\n\n' -v suite="$host_suite" \
-            '$0 ~ ("(^|\n)Suites:[^\n]*" suite)' "$f" || true
-    done
-}
-apt_settings=()
-for f in /etc/apt/apt.conf.d/*; do
-    [ "$(basename "$f")" = docker-clean ] && continue
-    dpkg -S "$f" >/dev/null 2>&1 || apt_settings+=(--aptopt="$f")
-done
-debian_sources | sed -E "s/(^|[[:space:]])$host_suite(-[a-z]+)?([[:space:]]|\$)/\1$suite\2\3/g" \
-    >"$work/sources"
-# Both forms may be present; the file's name tells apt which one it is.
-if grep -q '^Types:' "$work/sources"; then
-    mv "$work/sources" "$work/debian.sources"
-    sources=$work/debian.sources
-else
-    mv "$work/sources" "$work/debian.list"
-    sources=$work/debian.list
-fi
-[ -s "$sources" ] || fail "no apt source of $host_suite on this machine"
-
-make_root() { # folder
+make_fresh_root() { # folder
     local started=$SECONDS
-    mmdebstrap --quiet --variant=apt --include=git "${apt_settings[@]}" "$suite" "$1" "$sources"
+    make_root "$suite" "$1" git
     git clone --quiet --no-hardlinks "$repo" "$1/root/tarnyx"
-    cp -L /etc/resolv.conf "$1/etc/resolv.conf"
     echo "check-fresh: a fresh $suite root in $((SECONDS - started)) s"
-}
-
-# Runs a bash script in the root as root, with PATH and HOME alone, in a mount and PID namespace
-# of its own: when it ends, everything it started ends too, and its mounts go with it. The root
-# is bound onto itself so that its / is a mount point, as on a real machine (unshare, which the
-# screen reader check uses, needs one). The screen reader check also needs root's power to make
-# a PID namespace, which a user namespace (mmdebstrap's unshare mode) cannot give inside a
-# chroot; so the root runs as real root, with the machine's writable parts closed instead.
-in_root() { # folder script
-    unshare --mount --pid --fork --mount-proc="$1/proc" bash -euo pipefail -c '
-        root=$1
-        mount --make-rprivate /
-        mount --rbind "$root" "$root"
-        mount -t sysfs -o ro,nosuid,nodev,noexec sysfs "$root/sys"
-        for path in sys sysrq-trigger; do
-            [ -e "$root/proc/$path" ] || continue
-            mount --bind "$root/proc/$path" "$root/proc/$path"
-            mount -o remount,bind,ro "$root/proc/$path"
-        done
-        mount -t tmpfs -o nosuid,mode=0755 dev "$root/dev"
-        for node in null:1:3 zero:1:5 full:1:7 random:1:8 urandom:1:9 tty:5:0; do
-            IFS=: read -r name major minor <<<"$node"
-            mknod -m 0666 "$root/dev/$name" c "$major" "$minor"
-        done
-        mkdir "$root/dev/pts" "$root/dev/shm"
-        mount -t devpts -o newinstance,ptmxmode=0666,mode=0620 devpts "$root/dev/pts"
-        ln -s pts/ptmx "$root/dev/ptmx"
-        mount -t tmpfs -o nosuid,nodev,mode=1777 shm "$root/dev/shm"
-        ln -s /proc/self/fd "$root/dev/fd"
-        for n in 0:stdin 1:stdout 2:stderr; do ln -s "/proc/self/fd/${n%%:*}" "$root/dev/${n#*:}"; done
-        exec setpriv --bounding-set -mknod,-sys_rawio,-sys_module,-sys_boot,-sys_time \
-            chroot "$root" /usr/bin/env -i HOME=/root \
-            PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-            bash -euo pipefail -c "cd /root/tarnyx; $2"' _ "$1" "$2"
 }
 
 # Shows that the root cannot change the machine: a new file in /sys, and a setting of /proc/sys
@@ -193,7 +124,7 @@ starts_check() { # program path, command that becomes it
 
 part_root() { # part: makes its root and says how long the part took
     root=$work/$1
-    make_root "$root"
+    make_fresh_root "$root"
     part_started=$SECONDS
 }
 part_done() { # part
@@ -203,7 +134,7 @@ part_done() { # part
 
 run_part() {
     part_root run
-    in_root "$root" "$closed_check
+    in_root "$root" /root/tarnyx "" "$closed_check
         $(starts_check "\$PWD/build/run/app/tarnyx" "$run_command")
         # What was asked for (not pulled in by what was asked for) must hold no test tool.
         asked=\$(apt-mark showmanual | sed 's/:.*//' | sort -u)
@@ -213,14 +144,14 @@ run_part() {
     "
     if [ -n "$then_command" ]; then
         echo "check-fresh: then, in the same $suite root: $then_command"
-        in_root "$root" "$then_command"
+        in_root "$root" /root/tarnyx "" "$then_command"
     fi
     part_done run
 }
 
 test_part() {
     part_root test
-    in_root "$root" "$closed_check
+    in_root "$root" /root/tarnyx "" "$closed_check
         $test_command"
     part_done test
 }
@@ -229,7 +160,7 @@ package_part() {
     [ -n "$deb" ] && [ -f "$deb" ] || fail "the package part needs --deb FILE"
     part_root package
     cp "$deb" "$root/tmp/"
-    in_root "$root" "$closed_check
+    in_root "$root" /root/tarnyx "" "$closed_check
         apt-get update -q >/dev/null
         DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends \
             /tmp/$(basename "$deb") >/dev/null

@@ -5,6 +5,8 @@
 # typed in and solved with Alt+A, the results read back through the clipboard, Alt+X to end.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/windows-root.sh "scripts/$(basename "$0")" "$@"
+bash scripts/install-deps.sh windows >/dev/null
 source scripts/processes.sh
 exe=$PWD/build/windows/tarnyx.exe
 [ -f "$exe" ] || { echo "test-windows: no $exe; run scripts/build-windows.sh" >&2; exit 1; }
