@@ -1,4 +1,3 @@
-#include "window/accessibility/accessibility.h"
 #include "window/fontsubstitutes.h"
 #include "window/frmtarnyxequations.h"
 
@@ -47,7 +46,6 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("."));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Tarnyx"));
     registerFontSubstitutes();
-    installAccessibility();
     frmTarnyxEquations window;
     window.show();
     return app.exec();

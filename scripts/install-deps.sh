@@ -48,8 +48,9 @@ for role in "${roles[@]}"; do
     case $role in
     test)
         packages+=(
-            # Qt Test, and a headless compositor to check the program on Wayland
-            libqt6test6 weston
+            # Qt Test, Qt's private GUI headers (a test counts the platform's accessibility as
+            # in use), and a headless compositor to check the program on Wayland
+            libqt6test6 qt6-base-private-dev weston
             # fuzzing and sanitizers (clang with its runtimes)
             clang libclang-rt-dev
             # Windows resource compiler, to check the version record builds
@@ -77,7 +78,7 @@ for role in "${roles[@]}"; do
         foreign_arch=arm64
         # dpkg-dev names the build machine's multiarch folder; file names what was built
         packages+=(g++-aarch64-linux-gnu qemu-user dpkg-dev file
-            qt6-base-dev:arm64 libqt6test6:arm64 libgl-dev:arm64 fontconfig)
+            qt6-base-dev:arm64 qt6-base-private-dev:arm64 libqt6test6:arm64 libgl-dev:arm64 fontconfig)
         ;;
     cross)
         packages+=(g++-i686-linux-gnu g++-aarch64-linux-gnu qemu-user file)

@@ -1,4 +1,3 @@
-#include "window/accessibility/accessibility.h"
 #include "window/fontsubstitutes.h"
 #include "window/frmtarnyxequations.h"
 
@@ -103,7 +102,6 @@ bool isLight(QRgb c)
 void TestLayout::initTestCase()
 {
     registerFontSubstitutes();
-    installAccessibility();
 }
 
 void TestLayout::init()

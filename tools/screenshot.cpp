@@ -1,6 +1,5 @@
 // Renders the window, with the example system solved, to a PNG for the README.
 // Usage: QT_QPA_PLATFORM=offscreen screenshot <file.png>
-#include "window/accessibility/accessibility.h"
 #include "window/fontsubstitutes.h"
 #include "window/frmtarnyxequations.h"
 
@@ -20,7 +19,6 @@ int main(int argc, char *argv[])
         return 2;
     }
     registerFontSubstitutes();
-    installAccessibility();
     frmTarnyxEquations window;
     window.show();
     // The banner is loaded just after the window is shown: wait for it and for the first expose.

@@ -1,5 +1,6 @@
 #include "frmtarnyxequations.h"
 
+#include "accessibility/accessibility.h"
 #include "accessibility/announcer.h"
 #include "coefficientbox.h"
 #include "colours.h"
@@ -26,7 +27,8 @@
 
 frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
 {
-    m_announcerId = QAccessible::registerAccessibleInterface(new Announcer(this));
+    installAccessibility();
+    m_announcer = std::make_unique<Announcer>(this);
 
     setObjectName(QString::fromLatin1(form::window.name));
     setWindowTitle(QString::fromLatin1(form::window.caption));
@@ -60,7 +62,8 @@ frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
 
 frmTarnyxEquations::~frmTarnyxEquations()
 {
-    QAccessible::deleteAccessibleInterface(m_announcerId);
+    // First, so that a screen reader asking while the rest is torn down finds no announcer.
+    m_announcer.reset();
 }
 
 // The window icon gets its larger sizes. A picture is drawn from its double-size file on a
@@ -169,10 +172,8 @@ void frmTarnyxEquations::dispatch(Outcome (frmTarnyxEquations::*handler)()) noex
         const Outcome outcome = (this->*handler)();
         if (!outcome.failure) {
             // The results were written into boxes without the focus: a screen reader says them.
-            auto *announcer =
-                static_cast<Announcer *>(QAccessible::accessibleInterface(m_announcerId));
-            if (!outcome.written.isEmpty() && announcer)
-                announcer->announce(outcome.written.join(QStringLiteral(", ")));
+            if (!outcome.written.isEmpty())
+                m_announcer->announce(outcome.written.join(QStringLiteral(", ")));
             return;
         }
         message = *outcome.failure;

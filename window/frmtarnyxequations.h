@@ -6,10 +6,12 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
 
+class Announcer;
 class CoefficientBox;
 class QLabel;
 class QPushButton;
@@ -38,8 +40,9 @@ public:
     void setErrorReporter(ErrorReporter reporter);
     static void showErrorBox(QWidget *window, const QString &message);
 
-    // The accessible object that speaks the results (window/accessibility/announcer.h).
-    QAccessible::Id announcerId() const { return m_announcerId; }
+    // What speaks the results (window/accessibility/announcer.h); none once the window is
+    // being torn down.
+    const Announcer *announcer() const { return m_announcer.get(); }
 
 protected:
     bool event(QEvent *event) override;
@@ -104,7 +107,6 @@ private:
 
     ResultState m_yState;
     ResultState m_xState;
-    // Owned by the accessibility cache; looked up by its id whenever it is used.
-    QAccessible::Id m_announcerId = 0;
+    std::unique_ptr<Announcer> m_announcer;
     ErrorReporter m_reporter = &frmTarnyxEquations::showErrorBox;
 };

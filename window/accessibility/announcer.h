@@ -1,43 +1,30 @@
 #pragma once
 
-#include <QAccessibleInterface>
-#include <QPointer>
+#include <QAccessible>
 #include <QString>
-#include <QTimer>
 
+class QAccessibleInterface;
 class QWidget;
 
-// Speaks a short text through the screen reader without moving the focus: an accessible object
-// of the window (not a widget: the window shows nothing more) with the notification role, which
-// a screen reader speaks when it becomes showing. It hides again, and forgets the text, a few
-// seconds later or before the next announcement, so nothing stale is read later.
-class Announcer : public QAccessibleInterface
+// Speaks a short text of the window's through the screen reader without moving the focus. With
+// Qt 6.8 or later it asks for an announcement, which Qt passes on as the platform's own (an
+// AT-SPI announcement, a UI Automation notification); with older Qt it shows an accessible
+// object of the window with the notification role, which a screen reader speaks when it appears.
+class Announcer
 {
 public:
     explicit Announcer(QWidget *window);
+    ~Announcer();
+    Announcer(const Announcer &) = delete;
+    Announcer &operator=(const Announcer &) = delete;
 
     void announce(const QString &text);
 
-    bool isValid() const override;
-    QObject *object() const override;
-    QWindow *window() const override;
-    QAccessibleInterface *focusChild() const override;
-    QAccessibleInterface *childAt(int x, int y) const override;
-    QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int index) const override;
-    int childCount() const override;
-    int indexOfChild(const QAccessibleInterface *child) const override;
-    QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text t, const QString &text) override;
-    QRect rect() const override;
-    QAccessible::Role role() const override;
-    QAccessible::State state() const override;
+    // The accessible object that speaks, which the window lists as its last child; none where
+    // an announcement needs no object.
+    QAccessibleInterface *interface() const;
 
 private:
-    void hide();
-
-    QPointer<QWidget> m_window;
-    QString m_text;
-    bool m_showing = false;
-    QTimer m_hideTimer;
+    QWidget *m_window;
+    QAccessible::Id m_notification = 0;
 };

@@ -1,16 +1,20 @@
 #include "windowaccessible.h"
 
+#include "announcer.h"
+
 #include "window/frmtarnyxequations.h"
 
 WindowAccessible::WindowAccessible(frmTarnyxEquations *window)
     : QAccessibleWidget(window, QAccessible::Window)
 {}
 
-// The window's announcer while the window is whole: the cast fails once its destructor has run.
+// The object that speaks the window's results, if the announcer has one and the window is whole:
+// the cast fails once the window's destructor has run, and the window drops its announcer first.
 QAccessibleInterface *WindowAccessible::announcer() const
 {
     const auto *window = qobject_cast<const frmTarnyxEquations *>(object());
-    return window ? QAccessible::accessibleInterface(window->announcerId()) : nullptr;
+    const Announcer *announcer = window ? window->announcer() : nullptr;
+    return announcer ? announcer->interface() : nullptr;
 }
 
 int WindowAccessible::childCount() const
