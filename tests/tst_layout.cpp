@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -34,6 +35,8 @@ private slots:
     void systemColoursFollowPalette_data();
     void systemColoursFollowPalette();
     void rendersGroundBoxesAndBanner();
+    void pictures_data();
+    void pictures();
     void focusAndEdgesStandOut_data();
     void focusAndEdgesStandOut();
 
@@ -354,6 +357,45 @@ void TestLayout::rendersGroundBoxesAndBanner()
     const int area = banner.width() * banner.height();
     QVERIFY2(dark > area * 6 / 10, qPrintable(QString("dark %1 of %2").arg(dark).arg(area)));
     QVERIFY2(light > area / 50, qPrintable(QString("light %1 of %2").arg(light).arg(area)));
+}
+
+void TestLayout::pictures_data()
+{
+    QTest::addColumn<QString>("shown"); // the window icon or the banner as shown, or a resource
+    QTest::addColumn<int>("size");      // the icon's size asked for
+    QTest::addColumn<QString>("source"); // the picture it must be, pixel for pixel
+
+    const QString resources = QStringLiteral(TARNYX_SOURCE_DIR "/resources/");
+    // clang-format off
+    QTest::newRow("icon at 80: its own picture")  << "icon"                   << 80  << ":/tarnyx/tarnyx.png";
+    QTest::newRow("icon at 160: its own picture") << "icon"                   << 160 << ":/tarnyx/tarnyx-160.png";
+    QTest::newRow("icon at 256: its own picture") << "icon"                   << 256 << ":/tarnyx/tarnyx-256.png";
+    QTest::newRow("banner: its JPEG, decoded")    << "banner"                 << 0   << resources + "banner.jpg";
+    QTest::newRow("double banner: its JPEG")      << ":/tarnyx/banner@2x.png" << 0   << resources + "banner@2x.jpg";
+    // clang-format on
+}
+
+// Each picture the window shows is the one made for it: an icon size is not another one scaled,
+// and the banner, shipped as a PNG so the program needs no JPEG decoder, is its JPEG source as
+// Qt decodes it.
+void TestLayout::pictures()
+{
+    QFETCH(QString, shown);
+    QFETCH(int, size);
+    QFETCH(QString, source);
+    if (source.endsWith(".jpg") && !QImageReader::supportedImageFormats().contains("jpeg"))
+        QSKIP("this Qt has no JPEG reader");
+    QImage image;
+    if (shown == "icon")
+        image = m_window->windowIcon().pixmap(QSize(size, size)).toImage();
+    else if (shown == "banner")
+        image = m_window->findChild<QLabel *>("Image3")->pixmap().toImage();
+    else
+        image = QImage(shown);
+    const QImage expected(source);
+    QVERIFY(!expected.isNull());
+    QCOMPARE(image.convertToFormat(QImage::Format_ARGB32),
+             expected.convertToFormat(QImage::Format_ARGB32));
 }
 
 void TestLayout::focusAndEdgesStandOut_data()

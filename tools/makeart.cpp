@@ -1,6 +1,7 @@
 // Renders the program's pictures: the window and file icon (80 × 80, 256 colours, as .ico and
 // .png), larger window icons and the desktop icon theme's sizes, and the 205 × 101 JPEG banner
-// with a double-size copy for high-DPI screens.
+// with a double-size copy for high-DPI screens. The JPEGs are the banner's source; the program
+// shows PNG copies of them, decoded here, so that it needs no JPEG decoder.
 // Usage: makeart <output folder>
 #include <QDir>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QtEndian>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -142,8 +144,11 @@ int main(int argc, char *argv[])
     ok = icon.save(out.filePath("tarnyx.png")) && ok;
     for (int size : {16, 32, 48, 64, 128, 160, 256})
         ok = renderIcon(size).save(out.filePath(QString("tarnyx-%1.png").arg(size))) && ok;
-    ok = renderBanner(1).save(out.filePath("banner.jpg"), "JPEG", 92) && ok;
-    ok = renderBanner(2).save(out.filePath("banner@2x.jpg"), "JPEG", 92) && ok;
+    for (const auto &[scale, name] : {std::pair(1, "banner"), std::pair(2, "banner@2x")}) {
+        const QString jpeg = out.filePath(QString("%1.jpg").arg(name));
+        ok = renderBanner(scale).save(jpeg, "JPEG", 92) && ok;
+        ok = QImage(jpeg).save(out.filePath(QString("%1.png").arg(name))) && ok;
+    }
     if (!ok)
         std::fprintf(stderr, "makeart: could not write the pictures\n");
     return ok ? 0 : 1;

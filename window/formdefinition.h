@@ -100,7 +100,7 @@ inline constexpr std::array<Control, 24> controls = {{
     {"Command1",     Kind::Button,  20, "E&xit",       3240, 4560, 3135,  495, sans12,     {},            {},         "Exit", nullptr},
     {"Label3",       Kind::Label,   21, webAddress,    3720, 5760, 3615,  375, sansSmallUnderlined, yellow, buttonText, nullptr, nullptr},
     {"Label4",       Kind::Label,   22, mailAddress,   4080, 6000, 2895,  495, sansSmall,  yellow,        menuText,   nullptr, nullptr},
-    {"Image3",       Kind::Picture, -1, "",             120, 4800, 3075, 1515, {},         {},            {},         "Tarnyx Equations banner", nullptr, ":/tarnyx/banner.jpg", ":/tarnyx/banner@2x.jpg"},
+    {"Image3",       Kind::Picture, -1, "",             120, 4800, 3075, 1515, {},         {},            {},         "Tarnyx Equations banner", nullptr, ":/tarnyx/banner.png", ":/tarnyx/banner@2x.png"},
 }};
 // clang-format on
 

@@ -54,8 +54,8 @@ frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
     applyColours();
     connectHandlers();
     m_txt1X->setFocus();
-    // Decoding the banner loads the JPEG reader, and the larger icons cost time and memory when
-    // the window is mapped; the window needs neither to appear. The queued call runs as soon as
+    // The banner and the larger icons cost time and memory when the window is mapped; the
+    // window needs neither to appear. The queued call runs as soon as
     // the event loop starts, before the window is first painted.
     QMetaObject::invokeMethod(this, &frmTarnyxEquations::loadPictures, Qt::QueuedConnection);
 }
