@@ -19,16 +19,11 @@ namespace {
 using Texts = std::array<std::string, 6>;
 using Clock = std::chrono::steady_clock;
 
-solver::CoefficientTexts view(const Texts &t)
-{
-    return {t[0], t[1], t[2], t[3], t[4], t[5]};
-}
-
 // What Calculate does, with or without the exact part; failures count as done.
 void calculate(const Texts &t)
 {
     try {
-        const solver::Analysis analysis(view(t));
+        const solver::Analysis analysis(t);
         analysis.y();
         analysis.x();
     } catch (const platform::RuntimeError &) {

@@ -20,7 +20,7 @@ void count(const char *kind,
     int unique = 0, wrong = 0, falseNotes = 0, doublesWrong = 0;
     for (int i = 0; i < systems; ++i) {
         const std::array<std::string, 6> t = draw(random);
-        const truth::Texts texts = {t[0], t[1], t[2], t[3], t[4], t[5]};
+        const truth::Texts texts = checkerTexts(t);
         std::array<truth::Rational, 6> values;
         bool readable = true;
         for (std::size_t k = 0; k < values.size() && readable; ++k) {
@@ -33,8 +33,7 @@ void count(const char *kind,
         if (!readable || solution.kind != truth::Kind::Unique)
             continue;
         ++unique;
-        const solver::Analysis analysis(
-            solver::CoefficientTexts{t[0], t[1], t[2], t[3], t[4], t[5]});
+        const solver::Analysis analysis(t);
         const truth::Shown y = shownBy(analysis, &solver::Analysis::y);
         const truth::Shown x = shownBy(analysis, &solver::Analysis::x);
         wrong += (y.failure || y.text != truth::text(solution.y)) +

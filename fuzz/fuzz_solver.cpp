@@ -90,15 +90,13 @@ Claims claimsChecked;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     std::string_view input(reinterpret_cast<const char *>(data), size);
-    std::array<std::string_view, 6> parts{};
+    solver::CoefficientTexts parts;
     for (auto &part : parts) {
         std::size_t end = input.find('\n');
         part = input.substr(0, end);
         input = end == std::string_view::npos ? std::string_view() : input.substr(end + 1);
     }
-    const solver::CoefficientTexts texts{parts[0], parts[1], parts[2],
-                                         parts[3], parts[4], parts[5]};
-    const solver::Analysis analysis(texts);
+    const solver::Analysis analysis(parts);
     const auto y = check([&] { return analysis.y(); });
     const auto x = check([&] { return analysis.x(); });
     // A verdict on the equations must be the same for both; so must a division by zero of the
@@ -106,8 +104,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if ((y == ErrorCode::NoSolution || y == ErrorCode::NotUnique) && x != y &&
         x != ErrorCode::Overflow)
         std::abort();
-    const std::string problem = claimsChecked.checker.check(
-        parts, shownBy(analysis, &solver::Analysis::y), shownBy(analysis, &solver::Analysis::x));
+    const std::string problem =
+        claimsChecked.checker.check(checkerTexts(parts), shownBy(analysis, &solver::Analysis::y),
+                                    shownBy(analysis, &solver::Analysis::x));
     if (!problem.empty()) {
         std::fprintf(stderr, "false claim: %s\n", problem.c_str());
         std::abort();

@@ -1,5 +1,7 @@
 #include "solver.h"
 
+#include <algorithm>
+
 #include "exact.h"
 
 #include "platform/arithmetic.h"
@@ -76,11 +78,9 @@ Coefficients toCoefficients(const std::array<platform::ScannedNumber, 6> &n)
 
 Analysis::Analysis(const CoefficientTexts &texts)
 {
-    using platform::scanNumber;
     // Each text scanned once, for the doubles and the exact values.
-    const std::array<platform::ScannedNumber, 6> n = {scanNumber(texts.a1), scanNumber(texts.b1),
-                                                      scanNumber(texts.c1), scanNumber(texts.a2),
-                                                      scanNumber(texts.b2), scanNumber(texts.c2)};
+    std::array<platform::ScannedNumber, 6> n;
+    std::transform(texts.begin(), texts.end(), n.begin(), &platform::scanNumber);
     try {
         m_doubles = toCoefficients(n);
     } catch (const RuntimeError &) {

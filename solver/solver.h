@@ -22,10 +22,9 @@
 // are the result's.
 namespace solver {
 
-struct CoefficientTexts
-{
-    std::string_view a1, b1, c1, a2, b2, c2;
-};
+// The six coefficient texts as typed, in UTF-8, in the order a1, b1, c1, a2, b2, c2: what the
+// window reads from its boxes and remembers each result by.
+using CoefficientTexts = std::array<std::string, 6>;
 
 struct Coefficients
 {

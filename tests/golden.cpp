@@ -58,8 +58,7 @@ std::vector<std::string> readRow(const std::string &text)
 std::vector<std::string> solveRow(const std::array<std::string, 6> &t)
 {
     std::vector<std::string> row = {"solve", t[0], t[1], t[2], t[3], t[4], t[5]};
-    const solver::CoefficientTexts texts{t[0], t[1], t[2], t[3], t[4], t[5]};
-    const solver::Analysis analysis(texts);
+    const solver::Analysis analysis(t);
     const std::pair<solver::Result (solver::Analysis::*)() const,
                     double (*)(const solver::Coefficients &)>
         unknowns[] = {{&solver::Analysis::y, &solver::computeY},

@@ -5,6 +5,16 @@
 #include "solver/solver.h"
 #include "truth.h"
 
+#include <algorithm>
+
+// The solver's texts, as the checker reads them.
+inline truth::Texts checkerTexts(const solver::CoefficientTexts &t)
+{
+    truth::Texts texts;
+    std::copy(t.begin(), t.end(), texts.begin());
+    return texts;
+}
+
 inline truth::Shown shownBy(const solver::Analysis &analysis,
                             solver::Result (solver::Analysis::*unknown)() const)
 {
@@ -28,9 +38,9 @@ inline truth::Shown shownBy(const solver::Analysis &analysis,
 }
 
 // The check of both unknowns of one system; the first false or missing claim, or empty.
-inline std::string checkSolver(truth::Checker &checker, const truth::Texts &t)
+inline std::string checkSolver(truth::Checker &checker, const solver::CoefficientTexts &t)
 {
-    const solver::Analysis analysis(solver::CoefficientTexts{t[0], t[1], t[2], t[3], t[4], t[5]});
-    return checker.check(t, shownBy(analysis, &solver::Analysis::y),
+    const solver::Analysis analysis(t);
+    return checker.check(checkerTexts(t), shownBy(analysis, &solver::Analysis::y),
                          shownBy(analysis, &solver::Analysis::x));
 }

@@ -39,7 +39,7 @@ void TestCrossCheck::systems()
     truth::Checker checker;
     for (int i = 0; i < count; ++i) {
         const std::array<std::string, 6> t = generators[kind](random);
-        const std::string problem = checkSolver(checker, {t[0], t[1], t[2], t[3], t[4], t[5]});
+        const std::string problem = checkSolver(checker, t);
         QVERIFY2(problem.empty(), (problem + " in " + t[0] + " | " + t[1] + " | " + t[2] + " | " +
                                    t[3] + " | " + t[4] + " | " + t[5])
                                       .c_str());
@@ -88,11 +88,11 @@ void TestCrossCheck::claims_data()
 void TestCrossCheck::claims()
 {
     QFETCH(QStringList, texts);
-    std::array<std::string, 6> t;
+    solver::CoefficientTexts t;
     for (std::size_t i = 0; i < t.size(); ++i)
         t[i] = texts[qsizetype(i)].toStdString();
     truth::Checker checker;
-    const std::string problem = checkSolver(checker, {t[0], t[1], t[2], t[3], t[4], t[5]});
+    const std::string problem = checkSolver(checker, t);
     QVERIFY2(problem.empty(), problem.c_str());
     const truth::Tally &n = checker.tally();
     QVERIFY(n.results + n.verdicts + n.unchecked > 0);

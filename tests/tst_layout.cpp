@@ -361,8 +361,8 @@ void TestLayout::rendersGroundBoxesAndBanner()
 
 void TestLayout::pictures_data()
 {
-    QTest::addColumn<QString>("shown"); // the window icon or the banner as shown, or a resource
-    QTest::addColumn<int>("size");      // the icon's size asked for
+    QTest::addColumn<QString>("shown");  // the window icon or the banner as shown, or a resource
+    QTest::addColumn<int>("size");       // the icon's size asked for
     QTest::addColumn<QString>("source"); // the picture it must be, pixel for pixel
 
     const QString resources = QStringLiteral(TARNYX_SOURCE_DIR "/resources/");

@@ -135,9 +135,8 @@ void TestSolver::solves()
     QFETCH(QString, c2);
     QFETCH(QString, y);
     QFETCH(QString, x);
-    const std::string t[] = {a1.toStdString(), b1.toStdString(), c1.toStdString(),
-                             a2.toStdString(), b2.toStdString(), c2.toStdString()};
-    const solver::CoefficientTexts texts{t[0], t[1], t[2], t[3], t[4], t[5]};
+    const solver::CoefficientTexts texts = {a1.toStdString(), b1.toStdString(), c1.toStdString(),
+                                            a2.toStdString(), b2.toStdString(), c2.toStdString()};
     QCOMPARE(show(run(&solver::Analysis::y, texts)), y);
     QCOMPARE(show(run(&solver::Analysis::x, texts)), x);
 }
@@ -267,10 +266,9 @@ void TestSolver::notesTheExactValue()
     QFETCH(QStringList, coefficients);
     QFETCH(QString, yNote);
     QFETCH(QString, xNote);
-    std::string t[6];
+    solver::CoefficientTexts texts;
     for (int i = 0; i < 6; ++i)
-        t[i] = coefficients.at(i).toStdString();
-    const solver::CoefficientTexts texts{t[0], t[1], t[2], t[3], t[4], t[5]};
+        texts[i] = coefficients.at(i).toStdString();
     const solver::Analysis analysis(texts);
     QCOMPARE(QString::fromStdString(analysis.y().note), yNote);
     QCOMPARE(QString::fromStdString(analysis.x().note), xNote);

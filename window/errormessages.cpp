@@ -1,5 +1,8 @@
 #include "errormessages.h"
 
+#include <exception>
+#include <new>
+
 QString errorMessage(platform::ErrorCode code)
 {
     using platform::ErrorCode;
@@ -16,4 +19,17 @@ QString errorMessage(platform::ErrorCode code)
                               "to solve exactly).");
     }
     return QStringLiteral("The calculation failed.");
+}
+
+QString currentFailureMessage() noexcept
+{
+    try {
+        throw;
+    } catch (const platform::RuntimeError &error) {
+        return errorMessage(error.code());
+    } catch (const std::bad_alloc &) {
+        return QStringLiteral("There is not enough memory to calculate.");
+    } catch (...) {
+        return QStringLiteral("The calculation failed.");
+    }
 }

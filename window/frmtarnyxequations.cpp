@@ -10,7 +10,6 @@
 #include "resultbox.h"
 #include "windowicon.h"
 
-#include "platform/runtimeerror.h"
 #include "solver/solver.h"
 
 #include <QApplication>
@@ -20,10 +19,6 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
-
-#include <algorithm>
-#include <new>
-#include <string>
 
 frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
 {
@@ -46,6 +41,8 @@ frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
     m_txtAns2 = built.coefficients[5];
     m_txtRes = built.y;
     m_txtRes2 = built.x;
+    m_y = {QStringLiteral("Y"), &solver::Analysis::y, m_txtRes, {}, false};
+    m_x = {QStringLiteral("X"), &solver::Analysis::x, m_txtRes2, {}, false};
     m_cmdCalc = built.calculate;
     m_Command1 = built.exit;
     m_Image3 = built.banner;
@@ -122,8 +119,8 @@ void frmTarnyxEquations::applyColours()
         colours.setColor(QPalette::Window, back);
         label->setPalette(colours);
     }
-    for (ResultBox *box : {m_txtRes, m_txtRes2})
-        box->updateColours();
+    for (Unknown *unknown : {&m_y, &m_x})
+        unknown->box->updateColours();
 }
 
 // The application palette changed (the user's colour scheme): take the system colours afresh.
@@ -146,9 +143,9 @@ void frmTarnyxEquations::connectHandlers()
     // A result is drawn as current only while the coefficients are those it came from.
     for (CoefficientBox *box : {m_txt1X, m_txt1Y, m_txtAns1, m_txt2X, m_txt2Y, m_txtAns2})
         connect(box, &QLineEdit::textChanged, this, &frmTarnyxEquations::updateStale);
-    for (auto [box, state] : {std::pair(m_txtRes, &m_yState), std::pair(m_txtRes2, &m_xState)}) {
-        connect(box, &QLineEdit::textEdited, this, [this, state] {
-            state->failed = false; // typed by the user: no longer a result
+    for (Unknown *unknown : {&m_y, &m_x}) {
+        connect(unknown->box, &QLineEdit::textEdited, this, [this, unknown] {
+            unknown->failed = false; // typed by the user: no longer a result
             updateStale();
         });
     }
@@ -158,10 +155,10 @@ void frmTarnyxEquations::connectHandlers()
 // its earlier text) or the coefficients have changed since it was computed.
 void frmTarnyxEquations::updateStale()
 {
-    const CoefficientTexts now = coefficientTexts();
-    for (auto [box, state] : {std::pair(m_txtRes, &m_yState), std::pair(m_txtRes2, &m_xState)}) {
-        const bool result = box->holdsResult() && !box->text().isEmpty();
-        box->setStale(result && (state->failed || state->from != now));
+    const solver::CoefficientTexts now = coefficientTexts();
+    for (Unknown *unknown : {&m_y, &m_x}) {
+        const bool result = unknown->box->holdsResult() && !unknown->box->text().isEmpty();
+        unknown->box->setStale(result && (unknown->failed || unknown->from != now));
     }
 }
 
@@ -177,112 +174,61 @@ void frmTarnyxEquations::dispatch(Outcome (frmTarnyxEquations::*handler)()) noex
             return;
         }
         message = *outcome.failure;
-    } catch (const std::bad_alloc &) {
-        message = QStringLiteral("There is not enough memory to calculate.");
     } catch (...) {
-        message = QStringLiteral("The calculation failed.");
+        message = currentFailureMessage();
     }
     m_reporter(this, message);
 }
 
-namespace {
-
-// The six texts as the solver reads them (UTF-8), kept alive for the views on them.
-class SolverTexts
-{
-public:
-    explicit SolverTexts(const std::array<QString, 6> &texts)
-    {
-        std::transform(texts.begin(), texts.end(), m_utf8.begin(),
-                       [](const QString &s) { return s.toStdString(); });
-    }
-    solver::CoefficientTexts view() const
-    {
-        return {m_utf8[0], m_utf8[1], m_utf8[2], m_utf8[3], m_utf8[4], m_utf8[5]};
-    }
-
-private:
-    std::array<std::string, 6> m_utf8;
-};
-
-} // namespace
-
-// Y first, then X, from one reading of the six texts; when Y fails, X is not attempted.
+// Y first, then X; when Y fails, X is not attempted.
 frmTarnyxEquations::Outcome frmTarnyxEquations::cmdCalc_Click()
 {
-    const CoefficientTexts texts = usedCoefficientTexts();
-    const SolverTexts solverTexts(texts);
-    std::optional<solver::Analysis> analysis;
-    Outcome outcome;
-    const bool yShown = showResult(
-        m_txtRes, m_yState, texts, [&] { return analysis.emplace(solverTexts.view()).y(); },
-        QStringLiteral("Neither result could be computed; both boxes keep their earlier values."),
-        outcome);
-    if (yShown) {
-        showResult(
-            m_txtRes2, m_xState, texts, [&] { return analysis->x(); },
-            QStringLiteral("Y = %1 was computed. X could not be computed; its box keeps its "
-                           "earlier value.")
-                .arg(m_txtRes->text()),
-            outcome);
-    }
-    return outcome;
+    return solve({&m_y, &m_x});
 }
 
 frmTarnyxEquations::Outcome frmTarnyxEquations::solveY()
 {
-    return solveOne(m_txtRes, m_yState, &solver::Analysis::y,
-                    QStringLiteral("Y could not be computed; its box keeps its earlier value."));
+    return solve({&m_y});
 }
 
 frmTarnyxEquations::Outcome frmTarnyxEquations::solveX()
 {
-    return solveOne(m_txtRes2, m_xState, &solver::Analysis::x,
-                    QStringLiteral("X could not be computed; its box keeps its earlier value."));
+    return solve({&m_x});
 }
 
-frmTarnyxEquations::Outcome
-frmTarnyxEquations::solveOne(ResultBox *box, ResultState &state,
-                             solver::Result (solver::Analysis::*unknown)() const,
-                             const QString &keeps)
+frmTarnyxEquations::Outcome frmTarnyxEquations::solve(std::initializer_list<Unknown *> unknowns)
 {
-    const CoefficientTexts texts = usedCoefficientTexts();
+    const solver::CoefficientTexts texts = usedCoefficientTexts();
     Outcome outcome;
-    showResult(
-        box, state, texts, [&] { return (solver::Analysis(SolverTexts(texts).view()).*unknown)(); },
-        keeps, outcome);
-    return outcome;
-}
-
-bool frmTarnyxEquations::showResult(ResultBox *box, ResultState &state,
-                                    const CoefficientTexts &texts,
-                                    const std::function<solver::Result()> &solve,
-                                    const QString &keeps, Outcome &outcome)
-{
-    solver::Result result;
-    QString failure;
+    Unknown *current = *unknowns.begin();
     try {
-        result = solve();
-    } catch (const platform::RuntimeError &error) {
-        failure = errorMessage(error.code());
-    } catch (const std::bad_alloc &) {
-        failure = QStringLiteral("There is not enough memory to calculate.");
+        const solver::Analysis analysis(texts);
+        for (Unknown *unknown : unknowns) {
+            current = unknown;
+            const solver::Result result = (analysis.*unknown->solve)();
+            unknown->from = texts;
+            unknown->failed = false;
+            unknown->box->showResult(result.value, QString::fromStdString(result.text),
+                                     QString::fromStdString(result.note));
+            outcome.written.append(unknown->name + QStringLiteral(" = ") + unknown->box->text());
+        }
     } catch (...) {
-        failure = QStringLiteral("The calculation failed.");
+        // The message says what failed and what the boxes keep.
+        current->failed = true;
+        QString keeps;
+        if (outcome.written.isEmpty() && unknowns.size() > 1) {
+            keeps = QStringLiteral("Neither result could be computed; both boxes keep their "
+                                   "earlier values.");
+        } else {
+            for (const QString &written : outcome.written)
+                keeps += written + QStringLiteral(" was computed. ");
+            keeps += current->name +
+                     QStringLiteral(" could not be computed; its box keeps its earlier value.");
+        }
+        outcome.failure = currentFailureMessage() + QLatin1Char(' ') + keeps;
     }
-    if (!failure.isEmpty()) {
-        state.failed = true;
-        updateStale();
-        outcome.failure = failure + QLatin1Char(' ') + keeps;
-        return false;
-    }
-    state = {texts, false};
-    box->showResult(result.value, QString::fromStdString(result.text),
-                    QString::fromStdString(result.note));
-    outcome.written.append((box == m_txtRes ? QStringLiteral("Y = ") : QStringLiteral("X = ")) +
-                           box->text());
     updateStale();
-    return true;
+    return outcome;
 }
 
 frmTarnyxEquations::Outcome frmTarnyxEquations::Command1_Click()
@@ -291,15 +237,16 @@ frmTarnyxEquations::Outcome frmTarnyxEquations::Command1_Click()
     return {};
 }
 
-frmTarnyxEquations::CoefficientTexts frmTarnyxEquations::coefficientTexts() const
+solver::CoefficientTexts frmTarnyxEquations::coefficientTexts() const
 {
-    return {m_txt1X->text(), m_txt1Y->text(), m_txtAns1->text(),
-            m_txt2X->text(), m_txt2Y->text(), m_txtAns2->text()};
+    return {m_txt1X->text().toStdString(),   m_txt1Y->text().toStdString(),
+            m_txtAns1->text().toStdString(), m_txt2X->text().toStdString(),
+            m_txt2Y->text().toStdString(),   m_txtAns2->text().toStdString()};
 }
 
 // The texts a computation uses: each box says at once how its text was read, the focused one
 // too (it would otherwise say so only on losing the focus).
-frmTarnyxEquations::CoefficientTexts frmTarnyxEquations::usedCoefficientTexts()
+solver::CoefficientTexts frmTarnyxEquations::usedCoefficientTexts()
 {
     for (CoefficientBox *box : {m_txt1X, m_txt1Y, m_txtAns1, m_txt2X, m_txt2Y, m_txtAns2})
         box->readTextBack();

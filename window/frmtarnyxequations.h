@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QAccessible>
+#include "solver/solver.h"
+
 #include <QStringList>
 #include <QWidget>
 
-#include <array>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -19,10 +20,6 @@ class ResultBox;
 namespace form {
 struct Control;
 }
-namespace solver {
-class Analysis;
-struct Result;
-} // namespace solver
 
 // The program's one window: the two equations, their six coefficient boxes, the X and Y result
 // boxes, Calculate and Exit. Its four handlers are Calculate (Y, then X), Exit, and a click in
@@ -48,14 +45,14 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    // The six coefficient texts, in the order a1, b1, c1, a2, b2, c2.
-    using CoefficientTexts = std::array<QString, 6>;
-
-    // What a result box shows: computed from which coefficient texts, and whether the latest
-    // computation of it succeeded.
-    struct ResultState
+    // One unknown: its name, how the analysis gives it, its box, and what the box shows:
+    // computed from which coefficient texts, and whether the latest computation of it succeeded.
+    struct Unknown
     {
-        CoefficientTexts from;
+        QString name;
+        solver::Result (solver::Analysis::*solve)() const;
+        ResultBox *box = nullptr;
+        solver::CoefficientTexts from;
         bool failed = false;
     };
 
@@ -76,16 +73,11 @@ private:
     Outcome Command1_Click();
     Outcome solveY();
     Outcome solveX();
-    // One unknown alone, from its own reading of the six texts (a click in its result box).
-    Outcome solveOne(ResultBox *box, ResultState &state,
-                     solver::Result (solver::Analysis::*unknown)() const, const QString &keeps);
-    // Computes one result with `solve` and shows it; on a failure, records the message and what
-    // the boxes keep, and returns false.
-    bool showResult(ResultBox *box, ResultState &state, const CoefficientTexts &texts,
-                    const std::function<solver::Result()> &solve, const QString &keeps,
-                    Outcome &outcome);
-    CoefficientTexts usedCoefficientTexts();
-    CoefficientTexts coefficientTexts() const;
+    // Every computing handler's one path: the six texts read once, one analysis of them, and
+    // each unknown in turn computed and shown, until one fails.
+    Outcome solve(std::initializer_list<Unknown *> unknowns);
+    solver::CoefficientTexts usedCoefficientTexts();
+    solver::CoefficientTexts coefficientTexts() const;
 
     // Runs a handler, then speaks what it wrote or reports why it failed; no exception gets
     // past it to the event loop.
@@ -105,8 +97,8 @@ private:
     // The labels whose colours the table sets, with their table rows.
     std::vector<std::pair<const form::Control *, QLabel *>> m_colouredLabels;
 
-    ResultState m_yState;
-    ResultState m_xState;
+    Unknown m_y;
+    Unknown m_x;
     std::unique_ptr<Announcer> m_announcer;
     ErrorReporter m_reporter = &frmTarnyxEquations::showErrorBox;
 };
