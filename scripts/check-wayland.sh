@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Starts the program natively on Wayland, under a headless weston of its own, and passes when
-# the program is still running after two seconds and has given the compositor its app id.
+# the program has given the compositor its app id and a picture of its window, and still runs.
 # Usage: scripts/check-wayland.sh <tarnyx program>
 set -euo pipefail
 program=$(realpath "$1")
@@ -19,18 +19,20 @@ export XDG_RUNTIME_DIR=$runtime
 weston --backend=headless-backend.so --use-pixman --socket=tarnyx-check --idle-time=0 \
     >"$runtime/weston.log" 2>&1 &
 track "$!"
-for _ in $(seq 100); do
-    [ -S "$runtime/tarnyx-check" ] && break
-    sleep 0.1
-done
-[ -S "$runtime/tarnyx-check" ] || fail "weston did not start"
+wait_for 30 test -S "$runtime/tarnyx-check" || fail "weston did not start"
 
 WAYLAND_DISPLAY=tarnyx-check QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=1 \
     "$program" >/dev/null 2>"$runtime/protocol.log" &
 app=$!
 track "$app"
-sleep 2
-kill -0 "$app" 2>/dev/null || fail "the program ended early"
-grep -q 'set_app_id("org.example.Tarnyx")' "$runtime/protocol.log" ||
-    fail "no set_app_id(\"org.example.Tarnyx\") in the protocol log"
-echo "wayland: ok (running natively, app id org.example.Tarnyx)"
+# Shown: the window has its app id and has given the compositor a picture of itself.
+shown() {
+    kill -0 "$app" 2>/dev/null || fail "the program ended early"
+    grep -q 'set_app_id("org.example.Tarnyx")' "$runtime/protocol.log" &&
+        grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$runtime/protocol.log"
+}
+wait_for 30 shown || fail "no window with app id org.example.Tarnyx was shown within 30 s"
+# And it keeps running once shown.
+sleep 1
+kill -0 "$app" 2>/dev/null || fail "the program ended after its window was shown"
+echo "wayland: ok (running natively, app id org.example.Tarnyx, window shown)"
