@@ -79,10 +79,10 @@ build_qt() {
     # The work folder stays when the build fails, so a second run goes on where it stopped.
     local work=$qt.work src
     mkdir -p "$work"
-    src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
+    src=$(find -H "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
     if [ -z "$src" ]; then
         fetch_qt_source "$work"
-        src=$(find "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
+        src=$(find -H "$work" -maxdepth 1 -type d -name 'qt6-base-*' | head -1)
     fi
     [ -n "$src" ] || { echo "build-windows: could not fetch the Qt source" >&2; return 1; }
 

@@ -61,9 +61,10 @@ orca_listens() {
 }
 wait_for 60 orca_listens || fail "Orca did not start listening"
 # Orca writes its log through a buffer: keys that it echoes ("left shift") push the rest out.
-pushed() { # a pattern of what Orca must have spoken
-    spoken | grep -q -- "$1" && return 0
+pushed() { # an extended pattern of what Orca must have spoken
+    spoken | grep -qE -- "$1" && return 0
     xdotool key shift
+    sleep 0.4
     return 1
 }
 
@@ -74,8 +75,10 @@ window=$(timeout 30 xdotool search --sync --name '^TARNYX EQUATIONS$' | head -1)
 xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
 focused() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]; }
 wait_for 30 focused || fail "the window did not take the focus"
-# Orca has heard of the window once it has spoken the first box's name.
-wait_for 30 pushed 'a1, coefficient of X in equation 1' || fail "Orca did not read the first box"
+# Orca has heard of the window once it has presented it (Orca 48 says the frame, Orca 43 the
+# focused box).
+wait_for 30 pushed 'TARNYX EQUATIONS frame|a1, coefficient of X in equation 1' ||
+    fail "Orca did not present the window"
 
 keys() { xdotool key --delay 400 "$@"; }
 # 2X + 3Y = 8, X + Y = 3; Alt+A; Tab on through Calculate, the results and Exit to the first box.

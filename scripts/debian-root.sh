@@ -13,7 +13,7 @@ suite_of() { # 12, 13 or a codename: prints the codename
 }
 
 # Writes this machine's apt entries for its own release, renamed to SUITE (bookworm-security
-# becomes trixie-security), into FOLDER, and prints the file's path. Both forms may be present;
+# becomes trixie-security, each suite of a line in turn), into FOLDER, and prints the file's path. Both forms may be present;
 # the file's name tells apt which one it is.
 root_sources() { # suite folder
     local suite=$1 folder=$2 f
@@ -25,7 +25,8 @@ root_sources() { # suite folder
             [ -f "$f" ] && awk -v RS= -v ORS='\n\n' -v suite="$host_suite" \
                 '$0 ~ ("(^|\n)Suites:[^\n]*" suite)' "$f" || true
         done
-    } | sed -E "s/(^|[[:space:]])$host_suite(-[a-z]+)?([[:space:]]|\$)/\1$suite\2\3/g" \
+    } | sed -E -e ":again" \
+        -e "s/(^|[[:space:]])$host_suite(-[a-z]+)?([[:space:]]|\$)/\1$suite\2\3/" -e "t again" \
         >"$folder/sources"
     [ -s "$folder/sources" ] || { echo "no apt source of $host_suite on this machine" >&2; return 1; }
     if grep -q '^Types:' "$folder/sources"; then

@@ -9,7 +9,8 @@
 # commit give the same bytes, in any folder, at any time, with any umask or time zone. It refuses
 # to run when the changelog, the AppStream release and the manual page disagree on that date.
 # Usage: scripts/release.sh [--no-windows] [commit]   (default HEAD)
-#   --no-windows leaves out the Windows archive (whose static Qt takes half an hour to build once)
+#   --no-windows leaves out the Windows archive (whose static Qt takes about half an hour to
+#   build once)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
@@ -24,9 +25,9 @@ fail() {
     exit 1
 }
 
-roles=(release)
-! $windows || roles+=(windows)
-bash scripts/install-deps.sh "${roles[@]}" >/dev/null
+# The Windows archive's tools are build-windows.sh's to install (in its Debian 13 build root on
+# an older Debian).
+bash scripts/install-deps.sh release >/dev/null
 # The packages' and archives' modes do not depend on the builder's umask (as Debian's
 # dh_fixperms sees to), and their times not on the time zone.
 umask 022
