@@ -100,8 +100,9 @@ keys Return
 spoken | grep -qxE '(notification )?Y = 2, X = 1\.?' || fail "the results were not spoken after Alt+A"
 spoken | grep -q 'No solution: the two equations contradict each other\.' ||
     fail "the failure message was not spoken"
-# Each box's name, once each time it took the focus: the coefficient boxes twice, the results
-# once.
+# Each box's name, once each time Tab gave it the focus: the coefficient boxes twice, the results
+# once. The first box has the focus when the window appears too: Orca says its name then, or
+# only the window's frame, as the events reach it (Orca 48 most often the frame alone).
 for name in "a1, coefficient of X in equation 1" "b1, coefficient of Y in equation 1" \
     "c1, right-hand side of equation 1" "a2, coefficient of X in equation 2" \
     "b2, coefficient of Y in equation 2" "c2, right-hand side of equation 2" \
@@ -109,7 +110,8 @@ for name in "a1, coefficient of X in equation 1" "b1, coefficient of Y in equati
     expected=2
     [[ $name == *result ]] && expected=1
     count=$(spoken | grep -cx "$name text\.") || true
+    [[ $name == a1,* && $count -eq 1 ]] && count=2
     [ "$count" -eq "$expected" ] || fail "'$name' spoken $count times, not $expected"
 done
 echo "screen reader: ok; what Orca said of the results and the failure:"
-spoken | grep -E '^notification|^Y = 2|No solution|Y result|X result|selected' | sed 's/^/  /'
+spoken | grep -E '^notification|^Y = 2|No solution|frame|Y result|X result|selected' | sed 's/^/  /'
