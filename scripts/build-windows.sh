@@ -107,7 +107,9 @@ if $qt_only; then
 fi
 
 # CTest runs the cross-built tests through wine (scripts/wine-run.sh, from test-windows.sh).
-cmake -S . -B "$build" -G Ninja \
+# Debian's Qt source turns off the automatic inclusion of Qt's plugins (its own Qt is shared);
+# a static program needs it, or it links no platform plugin.
+cmake -S . -B "$build" -G Ninja -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF \
     -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" -DTARNYX_WERROR=ON \

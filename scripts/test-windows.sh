@@ -29,11 +29,16 @@ done
 export DISPLAY=:$(cat "$scratch/display")
 wineboot --init >/dev/null 2>&1
 
+# The Liberation fonts that the Linux build substitutes for the window's classic faces go into
+# the prefix's Windows font folder (fonts-liberation2 puts them in liberation2 on Debian 12, in
+# liberation on Debian 13), where the windows platform finds them; offscreen Qt on Windows reads
+# its fonts from one folder, named by QT_QPA_FONTDIR: the same.
+fonts=$WINEPREFIX/drive_c/windows/Fonts
+find /usr/share/fonts/truetype -name 'Liberation*.ttf' -exec cp -t "$fonts" {} +
+[ -n "$(find "$fonts" -name 'LiberationSans-Regular.ttf')" ] || fail "no Liberation fonts"
+
 echo "== test programs under wine"
-# Offscreen Qt on Windows reads its fonts from one folder: the Liberation fonts that the Linux
-# build substitutes for the window's classic faces.
-QT_QPA_FONTDIR=$(winepath -w /usr/share/fonts/truetype/liberation2 2>/dev/null) \
-    ctest --test-dir build/windows --output-on-failure
+QT_QPA_FONTDIR=$(winepath -w "$fonts" 2>/dev/null) ctest --test-dir build/windows --output-on-failure
 
 echo "== icon and version record"
 # The record must carry the project's version, as the build configured it.
