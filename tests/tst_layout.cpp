@@ -132,6 +132,11 @@ void TestLayout::window()
     QVERIFY(m_window->autoFillBackground());
     const QList<QSize> iconSizes = m_window->windowIcon().availableSizes();
     QCOMPARE(iconSizes, (QList<QSize>{QSize(80, 80), QSize(160, 160), QSize(256, 256)}));
+    // Its pictures are PNG, read as such: no image plugin (JPEG, GIF, SVG, ...) is loaded for
+    // them. This runs first, before any test here reads a picture of another format.
+    QFile maps("/proc/self/maps");
+    if (maps.open(QIODevice::ReadOnly))
+        QVERIFY(!maps.readAll().contains("/imageformats/"));
 }
 
 void TestLayout::controls_data()

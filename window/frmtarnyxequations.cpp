@@ -29,7 +29,7 @@ frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
     setWindowTitle(QString::fromLatin1(form::window.caption));
     setFixedSize(form::window.clientWidth / form::twipsPerPixel,
                  form::window.clientHeight / form::twipsPerPixel);
-    setWindowIcon(QIcon(QString::fromLatin1(form::window.icons.front())));
+    setWindowIcon(QPixmap::fromImage(pngPicture(QString::fromLatin1(form::window.icons.front()))));
     setAutoFillBackground(true);
 
     BuiltForm built = buildForm(this);
@@ -75,7 +75,8 @@ void frmTarnyxEquations::loadPictures()
 
     const form::Control &def = bannerDefinition();
     const bool hiDpi = devicePixelRatioF() > 1.0;
-    m_Image3->setPixmap(QPixmap(QString::fromLatin1(hiDpi ? def.picture2x : def.picture)));
+    m_Image3->setPixmap(
+        QPixmap::fromImage(pngPicture(QString::fromLatin1(hiDpi ? def.picture2x : def.picture))));
 }
 
 void frmTarnyxEquations::setErrorReporter(ErrorReporter reporter)

@@ -8,6 +8,13 @@
 
 #include <algorithm>
 
+QImage pngPicture(const QString &file)
+{
+    QImageReader reader(file, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
 namespace {
 
 class UncachedIconEngine : public QIconEngine
@@ -15,8 +22,11 @@ class UncachedIconEngine : public QIconEngine
 public:
     explicit UncachedIconEngine(const QStringList &files) : m_files(files)
     {
-        for (const QString &file : files)
-            m_sizes.append(QImageReader(file).size());
+        for (const QString &file : files) {
+            QImageReader reader(file, "png");
+            reader.setAutoDetectImageFormat(false);
+            m_sizes.append(reader.size());
+        }
     }
 
     QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
@@ -29,7 +39,7 @@ public:
                 best = i;
         }
         // Read as an image, not as QPixmap(file), which would stay in the pixmap cache.
-        const QImage image(m_files[best]);
+        const QImage image = pngPicture(m_files[best]);
         if (image.size() == size || image.isNull())
             return QPixmap::fromImage(image);
         return QPixmap::fromImage(
