@@ -28,8 +28,9 @@ track "$app"
 # Shown: the window has its app id and has given the compositor a picture of itself.
 shown() {
     kill -0 "$app" 2>/dev/null || fail "the program ended early"
+    # (libwayland writes objects as wl_surface@12, or from 1.23 on as wl_surface#12)
     grep -q 'set_app_id("org.example.Tarnyx")' "$runtime/protocol.log" &&
-        grep -q 'wl_surface@[0-9]*\.attach(wl_buffer@' "$runtime/protocol.log"
+        grep -qE 'wl_surface[@#][0-9]+\.attach\(wl_buffer' "$runtime/protocol.log"
 }
 wait_for 30 shown || fail "no window with app id org.example.Tarnyx was shown within 30 s"
 # And it keeps running once shown.
