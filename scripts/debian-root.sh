@@ -25,9 +25,10 @@ root_sources() { # suite folder
             [ -f "$f" ] && awk -v RS= -v ORS='\n\n' -v suite="$host_suite" \
                 '$0 ~ ("(^|\n)Suites:[^\n]*" suite)' "$f" || true
         done
-    } | sed -E -e ":again" \
-        -e "s/(^|[[:space:]])$host_suite(-[a-z]+)?([[:space:]]|\$)/\1$suite\2\3/" -e "t again" \
-        >"$folder/sources"
+    } | if [ "$suite" = "$host_suite" ]; then cat; else
+        sed -E -e ":again" \
+            -e "s/(^|[[:space:]])$host_suite(-[a-z]+)?([[:space:]]|\$)/\1$suite\2\3/" -e "t again"
+    fi >"$folder/sources"
     [ -s "$folder/sources" ] || { echo "no apt source of $host_suite on this machine" >&2; return 1; }
     if grep -q '^Types:' "$folder/sources"; then
         mv "$folder/sources" "$folder/debian.sources"
