@@ -1,9 +1,9 @@
 // Counts wrong shown results: how often a result box would show a text that is not the exact
 // solution rounded to 15 significant digits, over systems of the kinds a school exercise has
-// and over systems made to trip the arithmetic. Each system is also held against every claim of
-// its notes (tests/truth). For comparison it counts how often the double steps alone, in their
-// fixed order, would have shown a wrong digit. It judges nothing; tst_crosscheck holds the bounds.
-// Usage: tarnyx_precision
+// and over systems made to trip the arithmetic. Each system is also held against every fact
+// known of its results (tests/truth). For comparison it counts how often the double steps alone, in
+// their fixed order, would have shown a wrong digit. It judges nothing; tst_crosscheck holds the
+// bounds. Usage: tarnyx_precision
 #include "shown.h"
 #include "truth.h"
 
@@ -45,7 +45,7 @@ void count(const char *kind,
             (!steps.x || truth::text(truth::exactly(*steps.x)) != truth::text(solution.x));
     }
     std::printf("%s: %d systems, %d with one solution: %d wrong shown results, %d with a false "
-                "or missing note; the double steps alone: %d wrong results (%.1f%%)\n",
+                "fact; the double steps alone: %d wrong results (%.1f%%)\n",
                 kind, systems, unique, wrong, falseNotes, doublesWrong,
                 unique ? 50.0 * doublesWrong / unique : 0.0);
 }

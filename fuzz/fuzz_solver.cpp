@@ -1,7 +1,7 @@
 // The solver on six arbitrary texts (separated by newlines in the input), exact part included: it
 // never crashes, fails only as no solution, not unique, overflow or division by zero, shows
 // results in the program's text form, gives X the same verdict as Y when the equations have no
-// single solution, and every shown result, note and verdict it gives is true by the independent
+// single solution, and every shown result, fact and verdict it gives is true by the independent
 // derivation (tests/truth). At exit it says how many claims it re-derived. scripts/fuzz.sh bounds
 // the time of each input.
 #include "tests/shown.h"
@@ -57,7 +57,7 @@ template <typename Solve>
 std::optional<ErrorCode> check(Solve solve)
 {
     try {
-        const std::string shown = solve().text;
+        const std::string shown = platform::decimalText(solve().value);
         if (shown.empty() || !isResultText(shown))
             std::abort();
         return std::nullopt;
@@ -77,9 +77,9 @@ struct Claims
     {
         const truth::Tally &n = checker.tally();
         std::fprintf(stderr,
-                     "claims re-derived: %ld results, %ld value sentences, %ld double-step "
-                     "sentences, %ld verdicts, %ld unchecked results; none false\n",
-                     n.results, n.valueSentences, n.stepSentences, n.verdicts, n.unchecked);
+                     "claims re-derived: %ld results, %ld rounded values, %ld differing double "
+                     "steps, %ld verdicts, %ld unchecked results; none false\n",
+                     n.results, n.valueFacts, n.stepFacts, n.verdicts, n.unchecked);
     }
 };
 

@@ -66,11 +66,13 @@ bool isOctalDigit(char c)
 }
 
 // The text without its blanks, and a minus sign U+2212 as "-"; ends[k] is where the text's
-// character that became compact[k] ends in the text as typed.
+// character that became compact[k] ends in the text as typed, and blankBefore[k] whether a blank
+// stood right before it.
 struct CompactText
 {
     std::string compact;
     std::vector<std::size_t> ends;
+    std::vector<bool> blankBefore;
 };
 
 CompactText withoutBlanks(std::string_view text)
@@ -78,17 +80,23 @@ CompactText withoutBlanks(std::string_view text)
     CompactText out;
     out.compact.reserve(text.size());
     out.ends.reserve(text.size());
+    out.blankBefore.reserve(text.size());
+    bool blank = false;
     for (std::size_t i = 0; i < text.size();) {
-        if (const std::size_t blank = blankAt(text, i)) {
-            i += blank;
-        } else if (text.substr(i, minusSign.size()) == minusSign) {
+        if (const std::size_t length = blankAt(text, i)) {
+            i += length;
+            blank = true;
+            continue;
+        }
+        if (text.substr(i, minusSign.size()) == minusSign) {
             i += minusSign.size();
             out.compact += '-';
-            out.ends.push_back(i);
         } else {
             out.compact += text[i++];
-            out.ends.push_back(i);
         }
+        out.ends.push_back(i);
+        out.blankBefore.push_back(blank);
+        blank = false;
     }
     return out;
 }
@@ -251,14 +259,61 @@ ScannedNumber scanCompact(std::string_view s)
     return scanDecimal(s);
 }
 
+// Where blanks stand inside a number that takes the first `length` characters of a compact text.
+ScannedNumber::Blanks blanksInside(const CompactText &compact, std::size_t length,
+                                   ScannedNumber::Form form)
+{
+    using Blanks = ScannedNumber::Blanks;
+    std::vector<std::size_t> gaps;
+    for (std::size_t k = 1; k < length; ++k) {
+        if (compact.blankBefore[k])
+            gaps.push_back(k);
+    }
+    if (gaps.empty())
+        return Blanks::None;
+    if (form != ScannedNumber::Form::Decimal)
+        return Blanks::Other;
+    // Grouping: the whole part's digits in groups of three after a first group of one to three,
+    // each gap between two groups.
+    const std::string_view s(compact.compact.data(), length);
+    const std::size_t first = !s.empty() && (s[0] == '+' || s[0] == '-') ? 1 : 0;
+    const std::size_t end = first + leadingRun(s.substr(first), isDigit).size();
+    std::size_t group = first;
+    for (std::size_t gap : gaps) {
+        const std::size_t size = gap - group;
+        if (gap >= end || size == 0 || size > 3 || (group != first && size != 3))
+            return Blanks::Other;
+        group = gap;
+    }
+    return end - group == 3 ? Blanks::Grouping : Blanks::Other;
+}
+
 } // namespace
+
+bool isBlank(char32_t c)
+{
+    return c == U'\t' || c == U'\r' || c == U'\n' || c == U' ' || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F || c == 0x3000;
+}
 
 ScannedNumber scanNumber(std::string_view text)
 {
     const CompactText compact = withoutBlanks(text);
     ScannedNumber number = scanCompact(compact.compact);
+    const std::size_t characters = number.length;
+    number.blanks = blanksInside(compact, characters, number.form);
     // The length in the text as typed: up to and with the number's last character.
-    number.length = number.length == 0 ? 0 : compact.ends[number.length - 1];
+    number.length = characters == 0 ? 0 : compact.ends[characters - 1];
+    // The rest, without the blanks at either end.
+    number.restBegin = number.restEnd = text.size();
+    for (std::size_t i = number.length; i < text.size();) {
+        if (const std::size_t blank = blankAt(text, i)) {
+            i += blank;
+            continue;
+        }
+        number.restBegin = std::min(number.restBegin, i);
+        number.restEnd = ++i;
+    }
     return number;
 }
 
@@ -280,37 +335,38 @@ double textToNumber(std::string_view text)
     return toNumber(scanNumber(text));
 }
 
-std::string decimalText(const Decimal &number)
+std::string decimalText(const Decimal &number, std::string_view mark)
 {
     const bool plain = number.exponent >= -4 && number.exponent < 15;
-    return decimalText(number, plain ? Notation::Plain : Notation::Exponent);
+    return decimalText(number, plain ? Notation::Plain : Notation::Exponent, false, mark);
 }
 
-std::string decimalText(const Decimal &number, Notation notation, bool rounded)
+std::string decimalText(const Decimal &number, Notation notation, bool rounded,
+                        std::string_view mark)
 {
     const std::string &d = number.digits;
     if (d.empty())
         return "0";
-    const std::string_view mark = rounded ? "\u2026" : "";
+    const std::string_view more = rounded ? "\u2026" : "";
     const std::int64_t e = number.exponent;
     const auto size = static_cast<std::int64_t>(d.size());
     std::string text = number.negative ? "-" : "";
     if (notation == Notation::Plain && !(rounded && e + 1 >= size)) {
         if (e < 0) {
-            text.append("0.").append(static_cast<std::size_t>(-e - 1), '0').append(d);
+            text.append("0").append(mark).append(static_cast<std::size_t>(-e - 1), '0').append(d);
         } else if (size <= e + 1) {
             text.append(d).append(static_cast<std::size_t>(e + 1 - size), '0');
         } else {
             const auto point = static_cast<std::size_t>(e + 1);
-            text.append(d, 0, point).append(".").append(d, point);
+            text.append(d, 0, point).append(mark).append(d, point);
         }
-        return text.append(mark);
+        return text.append(more);
     }
     text += d[0];
     if (d.size() > 1)
-        text.append(".").append(d, 1);
+        text.append(mark).append(d, 1);
     const std::string power = std::to_string(e < 0 ? -e : e);
-    text.append(mark).append(e < 0 ? "E-" : "E+");
+    text.append(more).append(e < 0 ? "E-" : "E+");
     return text.append(power.size() < 2 ? "0" : "").append(power);
 }
 

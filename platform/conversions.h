@@ -15,9 +15,17 @@ namespace platform {
 // octal digits, a non-negative integer, or the longest prefix [sign] digits [mark digits]
 // [E|D [sign] digits], where the mark is the first "." or "," and the digits may be missing on
 // one side of it. A text that does not begin with a number has no digits: it reads as 0.
+// Besides the number, the reading says what the text held beyond it, so that whoever tells the
+// user how a text was read tells what was computed.
 struct ScannedNumber
 {
     enum class Form { Decimal, Hexadecimal, Octal };
+    // Blanks between the number's first and last characters.
+    enum class Blanks {
+        None,
+        Grouping, // only between groups of three digits before the mark ("1 000", "12 345,5")
+        Other,    // anywhere else ("1 2", "- 5", "1, 5")
+    };
     Form form = Form::Decimal;
     bool negative = false;
     // The digits before and after the mark as one run (hexadecimal or octal: the digits).
@@ -30,7 +38,19 @@ struct ScannedNumber
     std::size_t length = 0;
     // Whether the decimal mark was a comma.
     bool decimalComma = false;
+    Blanks blanks = Blanks::None;
+    // What follows the number, without the blanks at either end: the bytes from restBegin to
+    // restEnd (the whole text so trimmed when it does not begin with a number). Empty when the
+    // number is all the text holds.
+    std::size_t restBegin = 0;
+    std::size_t restEnd = 0;
+
+    bool hasRest() const { return restEnd > restBegin; }
 };
+
+// Whether the reader skips a character as a blank: tab, CR, LF and every Unicode space separator
+// (category Zs).
+bool isBlank(char32_t c);
 
 ScannedNumber scanNumber(std::string_view text);
 
@@ -73,14 +93,19 @@ enum class Notation {
               // more
 };
 
+// The decimal mark the program writes unless told otherwise.
+inline constexpr std::string_view period = ".";
+
 // The program's text form of a decimal: plain while the exponent is from -4 to 14, otherwise the
-// exponent form; "0" for no digits. Every number the program shows is written by decimalText.
-std::string decimalText(const Decimal &number);
+// exponent form; "0" for no digits. mark (UTF-8) separates the whole part from the fraction.
+// Every number the program shows is written by decimalText.
+std::string decimalText(const Decimal &number, std::string_view mark = period);
 
 // The same in a notation of the caller's choice. With rounded, "…" (U+2026) follows the digits
 // to say that more were dropped ("1.2…E+17", "0.142857…"); a rounded value with no digit after
 // the point takes the exponent form, since "12…" or "1200…" would hide where its units are.
-std::string decimalText(const Decimal &number, Notation notation, bool rounded = false);
+std::string decimalText(const Decimal &number, Notation notation, bool rounded = false,
+                        std::string_view mark = period);
 
 // The text form of a finite double: its exact value rounded to 15 significant digits by the rule
 // above, trailing zeros dropped, the exponent form "1.5E+15" / "1E-05" when the decimal exponent

@@ -2,19 +2,20 @@
 
 namespace platform {
 
+// The code's name, for a developer: the window words each code for the user.
 const char *RuntimeError::what() const noexcept
 {
     switch (m_code) {
     case ErrorCode::DivisionByZero:
-        return "division by zero";
+        return "platform::ErrorCode::DivisionByZero";
     case ErrorCode::Overflow:
-        return "overflow";
+        return "platform::ErrorCode::Overflow";
     case ErrorCode::NoSolution:
-        return "no solution";
+        return "platform::ErrorCode::NoSolution";
     case ErrorCode::NotUnique:
-        return "no unique solution";
+        return "platform::ErrorCode::NotUnique";
     }
-    return "runtime error";
+    return "platform::RuntimeError";
 }
 
 } // namespace platform

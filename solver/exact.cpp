@@ -122,15 +122,33 @@ cpp_rational toRational(const Decimal &d)
     return cpp_rational(whole, powerOfTen(-exponent));
 }
 
-// "p/q" (or "p") when both have at most the shown digits.
-std::optional<std::string> shortFraction(const cpp_rational &value)
+// A whole number's digits and exponent.
+Decimal wholeDecimal(const cpp_int &whole)
+{
+    Decimal d;
+    if (whole == 0)
+        return d;
+    d.negative = whole < 0;
+    d.digits = (d.negative ? cpp_int(-whole) : whole).str();
+    d.exponent = static_cast<std::int64_t>(d.digits.size()) - 1;
+    d.digits.erase(d.digits.find_last_not_of('0') + 1);
+    return d;
+}
+
+Fraction toFraction(const cpp_rational &value)
+{
+    return {wholeDecimal(numerator(value)), wholeDecimal(denominator(value))};
+}
+
+// The value as a fraction when both parts have at most the shown digits.
+std::optional<Fraction> shortFraction(const cpp_rational &value)
 {
     const cpp_int num = numerator(value), den = denominator(value);
     const cpp_int absNum = num < 0 ? cpp_int(-num) : num;
     const cpp_int limit = powerOfTen(shownDigits); // the first number of shownDigits + 1 digits
     if (absNum >= limit || den >= limit)
         return std::nullopt;
-    return den == 1 ? num.str() : num.str() + "/" + den.str();
+    return toFraction(value);
 }
 
 } // namespace
@@ -201,31 +219,27 @@ Decimal System::shown(Unknown unknown) const
     return platform::roundedDecimal(truncatedTo(exact, shownDigits + 1), platform::shownDigits);
 }
 
-std::string System::valueNote(Unknown unknown, const Decimal &shown) const
+Exactness System::exactness(Unknown unknown, const Decimal &shown) const
 {
     const cpp_rational &exact = unknown == Unknown::X ? m_values->x : m_values->y;
     if (toRational(shown) == exact)
         return {};
-    if (const auto fraction = shortFraction(exact))
-        return "Exactly " + *fraction + ".";
-    return "Rounded to 15 significant digits; the exact value has more.";
+    return {true, shortFraction(exact)};
 }
 
-std::string System::coefficientText(std::size_t i) const
+Fraction System::coefficient(std::size_t i) const
 {
-    const cpp_rational value = toRational(m_values->coefficients.at(i));
-    const cpp_int num = numerator(value), den = denominator(value);
-    return den == 1 ? num.str() : num.str() + "/" + den.str();
+    return toFraction(toRational(m_values->coefficients.at(i)));
 }
 
-std::optional<std::string> valueRead(const ScannedNumber &number)
+std::optional<Decimal> valueRead(const ScannedNumber &number)
 {
     if (number.form == ScannedNumber::Form::Decimal)
-        return platform::decimalText(platform::scannedDecimal(number));
+        return platform::scannedDecimal(number);
     const auto value = toScaled(number);
     if (!value)
         return std::nullopt;
-    return value->whole.str();
+    return wholeDecimal(value->whole);
 }
 
 } // namespace solver::exact

@@ -5,8 +5,6 @@
 #include <array>
 #include <memory>
 #include <optional>
-#include <string>
-#include <string_view>
 
 // The equations as typed, in exact arithmetic: each coefficient text denotes a rational number
 // (0.1 is exactly 1/10), and Cramer's rule on those six rationals gives the true verdict and the
@@ -28,6 +26,24 @@ enum class Kind {
 
 enum class Unknown { X, Y };
 
+// A rational number in lowest terms, each part a whole number: the denominator is positive, and 1
+// for a whole number.
+struct Fraction
+{
+    platform::Decimal numerator;
+    platform::Decimal denominator;
+
+    bool operator==(const Fraction &) const = default;
+};
+
+// What is known of a shown value against the exact one.
+struct Exactness
+{
+    bool rounded = false;          // the value shown is not the exact value
+    std::optional<Fraction> exact; // where rounded: the exact value, when both of its parts have
+                                   // at most the shown digits
+};
+
 class System
 {
 public:
@@ -37,17 +53,16 @@ public:
 
     Kind kind() const;
 
-    // What coefficient i (a1, b1, c1, a2, b2, c2) was read as: "p/q" in lowest terms, or "p".
-    std::string coefficientText(std::size_t i) const;
+    // The exact value coefficient i (a1, b1, c1, a2, b2, c2) was read as.
+    Fraction coefficient(std::size_t i) const;
 
     // The solution's value of an unknown, rounded to the shown digits by the program's one rule
     // (platform::roundedDecimal). Unique systems only.
     platform::Decimal shown(Unknown unknown) const;
 
-    // What a result box says of the value shown (as shown() gives it): nothing when it is the
-    // exact value; "Exactly 1/3." when the exact value is a fraction of at most 15 digits above
-    // and below; otherwise that it is rounded. Unique systems only.
-    std::string valueNote(Unknown unknown, const platform::Decimal &shown) const;
+    // Whether the value shown (as shown() gives it) is rounded, and the exact value where it is
+    // short. Unique systems only.
+    Exactness exactness(Unknown unknown, const platform::Decimal &shown) const;
 
 private:
     struct Values;
@@ -55,8 +70,8 @@ private:
     std::shared_ptr<const Values> m_values;
 };
 
-// The value of a scanned number, every digit of it, in the program's text form ("3" for "3,000",
-// "255" for "&HFF"); none for a hexadecimal or octal number beyond the bounds.
-std::optional<std::string> valueRead(const platform::ScannedNumber &number);
+// The value of a scanned number, every digit of it (3 for "3,000", 255 for "&HFF"); none for a
+// hexadecimal or octal number beyond the bounds.
+std::optional<platform::Decimal> valueRead(const platform::ScannedNumber &number);
 
 } // namespace solver::exact

@@ -96,62 +96,52 @@ ErrorCode verdict(exact::Kind kind)
     return kind == exact::Kind::NoSolution ? ErrorCode::NoSolution : ErrorCode::NotUnique;
 }
 
-// What the double steps say where they give no result.
-std::string doubleFailure(ErrorCode code, bool read)
+// The double steps run in full, in their fixed order, whatever the exact part finds.
+DoubleSteps runSteps(const std::optional<Coefficients> &doubles,
+                     double (*compute)(const Coefficients &))
 {
-    if (read)
-        return "In double arithmetic, a coefficient is beyond the range of doubles.";
-    if (code == ErrorCode::Overflow)
-        return "In double arithmetic, in the fixed order, a step overflows.";
-    return "In double arithmetic, in the fixed order, a step divides by zero.";
+    using Outcome = DoubleSteps::Outcome;
+    if (!doubles)
+        return {Outcome::Unread, {}};
+    try {
+        const double value = compute(*doubles);
+        platform::numberToText(value); // overflows at the very top of the range
+        return {Outcome::Value,
+                platform::roundedDecimal(platform::exactDecimal(value), platform::shownDigits)};
+    } catch (const RuntimeError &error) {
+        return {error.code() == ErrorCode::Overflow ? Outcome::Overflow : Outcome::DivisionByZero,
+                {}};
+    }
 }
 
 } // namespace
 
 Result Analysis::solve(exact::Unknown unknown, double (*compute)(const Coefficients &)) const
 {
-    // The double steps run in full, in their fixed order, whatever the exact part finds.
-    std::optional<double> value;
-    std::string text;
-    std::optional<ErrorCode> failure;
-    if (!m_doubles) {
-        failure = ErrorCode::Overflow;
-    } else {
-        try {
-            value = compute(*m_doubles);
-            text = platform::numberToText(*value); // overflows at the very top of the range
-        } catch (const RuntimeError &error) {
-            value.reset();
-            failure = error.code();
-        }
-    }
-
+    Result result;
+    result.steps = runSteps(m_doubles, compute);
     if (!m_exact) {
         // Beyond the exact part's bounds: the double steps' result, or their failure.
-        if (failure)
-            throw RuntimeError(*failure);
-        Result result;
-        result.value =
-            platform::roundedDecimal(platform::exactDecimal(*value), platform::shownDigits);
-        result.text = text;
-        result.note = "Computed in double arithmetic, in the fixed order, and not checked: a "
-                      "coefficient has more digits, or a larger exponent, than the exact "
-                      "solution takes.";
+        switch (result.steps.outcome) {
+        case DoubleSteps::Outcome::Value:
+            break;
+        case DoubleSteps::Outcome::DivisionByZero:
+            throw RuntimeError(ErrorCode::DivisionByZero);
+        case DoubleSteps::Outcome::Overflow:
+        case DoubleSteps::Outcome::Unread:
+            throw RuntimeError(ErrorCode::Overflow);
+        }
+        result.value = result.steps.value;
+        result.unchecked = true;
         return result;
     }
     if (m_exact->kind() != exact::Kind::Unique)
         throw RuntimeError(verdict(m_exact->kind()));
 
-    Result result;
     result.value = m_exact->shown(unknown);
-    result.text = platform::decimalText(result.value);
-    std::string note = m_exact->valueNote(unknown, result.value);
-    std::string steps;
-    if (failure)
-        steps = doubleFailure(*failure, !m_doubles);
-    else if (text != result.text)
-        steps = "In double arithmetic, in the fixed order: " + text + ".";
-    result.note = note.empty() || steps.empty() ? note + steps : note + ' ' + steps;
+    const exact::Exactness exactness = m_exact->exactness(unknown, result.value);
+    result.rounded = exactness.rounded;
+    result.exact = exactness.exact;
     return result;
 }
 

@@ -7,7 +7,6 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <string_view>
 
 // Solves a1·X + b1·Y = c1, a2·X + b2·Y = c2. Two computations meet here:
 // - the double steps: each step one checked double operation (platform/arithmetic.h) in a fixed
@@ -17,7 +16,7 @@
 // - the equations as typed, solved in exact arithmetic (solver/exact.h).
 // A result box shows the exact solution, rounded to 15 significant digits, wherever the exact part
 // finds it; its verdict is the one given whenever the system is singular. The double steps still
-// run in full, and the note says what they gave where it differs. Only where the exact part gives
+// run in full, and the result says what they gave. Only where the exact part gives
 // up (texts beyond its bounds) does the box show the double steps' result, and their failures
 // are the result's.
 namespace solver {
@@ -42,14 +41,39 @@ double computeY(const Coefficients &c);
 // system still has one solution, X = (b2·c1 − b1·c2) ÷ (a1·b2 − a2·b1) instead.
 double computeX(const Coefficients &c);
 
-// What a result box shows: the value (digits and exponent, for drawing it rounded to fit), its
-// text, and what is known of it (empty when the text is the exact value and the double steps
-// agree).
+// What the double steps, one checked operation at a time in their fixed order, gave for an
+// unknown.
+struct DoubleSteps
+{
+    enum class Outcome {
+        Value,          // a value: `value`
+        DivisionByZero, // a step divides by zero
+        Overflow,       // a step overflows, or the value is too close to the top of the range to
+                        // be written
+        Unread,         // a coefficient is beyond the range of doubles, so no step ran
+    };
+    Outcome outcome = Outcome::Value;
+    platform::Decimal value; // rounded to the shown digits, as a box would show it
+};
+
+using exact::Fraction;
+
+// What a result box shows, and what is known of it: the facts the window words.
 struct Result
 {
-    platform::Decimal value;
-    std::string text;
-    std::string note;
+    platform::Decimal value;       // rounded to the shown digits
+    bool rounded = false;          // value is not the exact value
+    std::optional<Fraction> exact; // where rounded, the exact value when it is a short fraction
+    DoubleSteps steps;
+    // The coefficients are beyond the exact part's bounds: value is the double steps' own, and
+    // nothing checked it.
+    bool unchecked = false;
+
+    // Whether the double steps gave anything other than the value shown.
+    bool stepsDiffer() const
+    {
+        return steps.outcome != DoubleSteps::Outcome::Value || steps.value != value;
+    }
 };
 
 // The six texts read once, for both unknowns: each text scanned once, rounded to a double in the

@@ -9,10 +9,12 @@
 //
 // The file has one row a line, fields separated by tabs; a line starting with '#' is a comment.
 //   read   <text> <bits of the double, 16 hex digits, or an outcome in <>>
-//   solve  <a1> <b1> <c1> <a2> <b2> <c2> <Y text> <Y note> <Y bits> <X text> <X note> <X bits>
-// where the text and note are what the window shows (Analysis::y, x: a failure shows its error
-// in <> and no note), and the bits are those of the double steps alone (computeY, computeX), or
-// their error in <>.
+//   solve  <a1> <b1> <c1> <a2> <b2> <c2> <Y text> <Y facts> <Y bits> <X text> <X facts> <X bits>
+// where the text is the value a result box shows (Analysis::y, x: a failure shows its error in <>
+// and no facts), the facts what is known of it, the words the window says them with left out
+// (see factsText), and the bits those of the double steps alone (computeY, computeX), or their
+// error in <>.
+#include "facts.h"
 #include "outcome.h"
 #include "platform/conversions.h"
 #include "platform/runtimeerror.h"
@@ -66,8 +68,8 @@ std::vector<std::string> solveRow(const std::array<std::string, 6> &t)
     for (auto [solve, compute] : unknowns) {
         try {
             const solver::Result shown = (analysis.*solve)();
-            row.push_back(shown.text);
-            row.push_back(shown.note);
+            row.push_back(platform::decimalText(shown.value));
+            row.push_back(factsText(shown));
         } catch (const RuntimeError &e) {
             row.push_back(outcomeText(e.code()));
             row.emplace_back();

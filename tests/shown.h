@@ -6,6 +6,7 @@
 #include "truth.h"
 
 #include <algorithm>
+#include <string>
 
 // The solver's texts, as the checker reads them.
 inline truth::Texts checkerTexts(const solver::CoefficientTexts &t)
@@ -15,25 +16,61 @@ inline truth::Texts checkerTexts(const solver::CoefficientTexts &t)
     return texts;
 }
 
+// A short exact value as the checker reads it: "p/q", or "p".
+inline std::string fractionText(const solver::Fraction &value)
+{
+    const std::string numerator = platform::decimalText(value.numerator);
+    if (value.denominator == platform::Decimal{false, "1", 0})
+        return numerator;
+    return numerator + "/" + platform::decimalText(value.denominator);
+}
+
 inline truth::Shown shownBy(const solver::Analysis &analysis,
                             solver::Result (solver::Analysis::*unknown)() const)
 {
     using platform::ErrorCode;
+    using Outcome = solver::DoubleSteps::Outcome;
     try {
         const solver::Result result = (analysis.*unknown)();
-        return {std::nullopt, result.text, result.note};
+        truth::Shown shown;
+        shown.text = platform::decimalText(result.value);
+        shown.rounded = result.rounded;
+        if (result.exact)
+            shown.exact = fractionText(*result.exact);
+        switch (result.steps.outcome) {
+        case Outcome::Value:
+            shown.steps = truth::StepsOutcome::Value;
+            shown.stepsText = platform::decimalText(result.steps.value);
+            break;
+        case Outcome::DivisionByZero:
+            shown.steps = truth::StepsOutcome::DivisionByZero;
+            break;
+        case Outcome::Overflow:
+            shown.steps = truth::StepsOutcome::Overflow;
+            break;
+        case Outcome::Unread:
+            shown.steps = truth::StepsOutcome::Unread;
+            break;
+        }
+        shown.unchecked = result.unchecked;
+        return shown;
     } catch (const platform::RuntimeError &error) {
+        truth::Shown shown;
         switch (error.code()) {
         case ErrorCode::NoSolution:
-            return {truth::Failure::NoSolution, {}, {}};
+            shown.failure = truth::Failure::NoSolution;
+            break;
         case ErrorCode::NotUnique:
-            return {truth::Failure::NotUnique, {}, {}};
+            shown.failure = truth::Failure::NotUnique;
+            break;
         case ErrorCode::Overflow:
-            return {truth::Failure::Overflow, {}, {}};
+            shown.failure = truth::Failure::Overflow;
+            break;
         case ErrorCode::DivisionByZero:
-            return {truth::Failure::DivisionByZero, {}, {}};
+            shown.failure = truth::Failure::DivisionByZero;
+            break;
         }
-        throw;
+        return shown;
     }
 }
 

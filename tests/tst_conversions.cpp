@@ -27,6 +27,8 @@ private slots:
     void readsOverflowAsFailure_data();
     void readsOverflowAsFailure();
     void readsVeryLongText();
+    void tellsWhatWasLeft_data();
+    void tellsWhatWasLeft();
     void writesText_data();
     void writesText();
     void writingUnreadableFails();
@@ -145,6 +147,45 @@ void TestConversions::readsVeryLongText()
     COMPARE_BITS(textToNumber(text), 1.0);
     std::string blanks = std::string(100000, ' ') + "-2.5";
     COMPARE_BITS(textToNumber(blanks), -2.5);
+}
+
+void TestConversions::tellsWhatWasLeft_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("rest"); // the text after the number, without blanks at either end
+    QTest::addColumn<int>("blanks");   // inside the number: 0 none, 1 grouping, 2 other
+
+    // clang-format off
+    QTest::newRow("read whole")                      << " -3.75E2 "        << ""      << 0;
+    QTest::newRow("letters after the number")       << "3 x y "           << "x y"   << 0;
+    QTest::newRow("no number: the whole text")      << " abc "            << "abc"   << 0;
+    QTest::newRow("blanks alone")                   << " \u00a0\t"        << ""      << 0;
+    QTest::newRow("second mark ends the number")    << "1,000.5"          << ".5"    << 0;
+    QTest::newRow("groups of three")                << "12 345 678"       << ""      << 1;
+    QTest::newRow("groups, then a decimal comma")   << "- 12\u202f345,5"  << ""      << 2;
+    QTest::newRow("groups after a sign")            << "-12\u202f345,5 m" << "m"     << 1;
+    QTest::newRow("a group of two")                 << "1 23"             << ""      << 2;
+    QTest::newRow("a first group of four")          << "1234 567"         << ""      << 2;
+    QTest::newRow("blank in the fraction")          << "1.23 4"           << ""      << 2;
+    QTest::newRow("blank before the exponent")      << "1 000 E3"         << ""      << 2;
+    QTest::newRow("blank inside hexadecimal")       << "&H F"             << ""      << 2;
+    QTest::newRow("blank after the number only")    << "1000 "            << ""      << 0;
+    // clang-format on
+}
+
+// Besides its value, a reading tells what was left of the text and where blanks stood inside the
+// number: what the window tells the user of a coefficient comes from here.
+void TestConversions::tellsWhatWasLeft()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, rest);
+    QFETCH(int, blanks);
+    const std::string utf8 = text.toStdString();
+    const platform::ScannedNumber number = platform::scanNumber(utf8);
+    QCOMPARE(
+        QString::fromStdString(utf8.substr(number.restBegin, number.restEnd - number.restBegin)),
+        rest);
+    QCOMPARE(int(number.blanks), blanks);
 }
 
 void TestConversions::writesText_data()

@@ -1,6 +1,6 @@
 // The solver held against an independent derivation (truth.h) on many systems: every shown result
 // must be the exact solution rounded to 15 digits, every verdict what the equations are, and
-// every sentence of every note true and, where the user needs it, there.
+// every fact known of a result (rounded, its exact value, what the double steps gave) true.
 #include "shown.h"
 #include "truth.h"
 
@@ -45,11 +45,11 @@ void TestCrossCheck::systems()
                                       .c_str());
     }
     const truth::Tally &n = checker.tally();
-    qInfo("re-derived: %ld results, %ld value sentences, %ld double-step sentences, %ld verdicts",
-          n.results, n.valueSentences, n.stepSentences, n.verdicts);
+    qInfo("re-derived: %ld results, %ld rounded values, %ld differing double steps, %ld verdicts",
+          n.results, n.valueFacts, n.stepFacts, n.verdicts);
     QVERIFY(n.results > count / 2);
     if (kind > 0) // decimals and edges make the double steps differ
-        QVERIFY(n.stepSentences > 0 && n.valueSentences > 0);
+        QVERIFY(n.stepFacts > 0 && n.valueFacts > 0);
 }
 
 // Systems whose results or notes were once wrong, each held against the independent derivation.

@@ -1,3 +1,4 @@
+#include "facts.h"
 #include "outcome.h"
 #include "platform/runtimeerror.h"
 #include "solver/exact.h"
@@ -27,7 +28,7 @@ Outcome run(solver::Result (solver::Analysis::*solve)() const,
             const solver::CoefficientTexts &texts)
 {
     try {
-        return {(solver::Analysis(texts).*solve)().text, std::nullopt};
+        return {platform::decimalText((solver::Analysis(texts).*solve)().value), std::nullopt};
     } catch (const RuntimeError &e) {
         return {std::nullopt, e.code()};
     }
@@ -202,7 +203,7 @@ void TestSolver::readsInOrderFromTexts()
 void TestSolver::readsExactValue_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("exact"); // "" when beyond the exact part's bounds
+    QTest::addColumn<QString>("exact"); // "p/q", or "p"; "" when beyond the exact part's bounds
 
     const QString thousandDigits = QString(1000, QLatin1Char('7'));
     // clang-format off
@@ -235,43 +236,51 @@ void TestSolver::readsExactValue()
     const std::string t = text.toStdString();
     const solver::Analysis analysis({t, "0", "0", "0", "0", "0"});
     const auto &reading = analysis.exact();
-    QCOMPARE(reading ? QString::fromStdString(reading->coefficientText(0)) : QString(), exact);
+    QString read;
+    if (reading) {
+        const solver::Fraction value = reading->coefficient(0);
+        read = QString::fromStdString(
+            platform::decimalText(value.numerator, platform::Notation::Plain));
+        if (value.denominator != platform::Decimal{false, "1", 0})
+            read += "/" + QString::fromStdString(
+                              platform::decimalText(value.denominator, platform::Notation::Plain));
+    }
+    QCOMPARE(read, exact);
 }
 
 void TestSolver::notesTheExactValue_data()
 {
     QTest::addColumn<QStringList>("coefficients");
-    QTest::addColumn<QString>("yNote");
-    QTest::addColumn<QString>("xNote");
+    QTest::addColumn<QString>("yFacts");
+    QTest::addColumn<QString>("xFacts");
 
     // clang-format off
-    const QString doubles = "In double arithmetic, in the fixed order";
-    QTest::newRow("X is 1/5, doubles give less") << QStringList{"1", "1", "-9", "6", "1", "-8"}                       << ""                                    << doubles + ": 0.199999999999999.";
-    QTest::newRow("X is 0, doubles give a tiny X") << QStringList{"1", "3", "7", "9", "3", "7"}                      << "Exactly 7/3."                        << doubles + ": -7.89491928622333E-16.";
-    QTest::newRow("nearly parallel decimals")    << QStringList{"0.1", "0.2", "0.3", "0.2", "0.4000001", "0.6000001"} << doubles + ": 1.00000000138778."   << doubles + ": 0.999999997224442.";
-    QTest::newRow("exact results: no note")      << QStringList{"2", "3", "8", "1", "1", "3"}                        << ""                                    << "";
-    QTest::newRow("rounded to 15 digits")        << QStringList{"1", "0", "123456789012345678", "0", "1", "1"}      << ""                                    << "Rounded to 15 significant digits; the exact value has more.";
-    QTest::newRow("a third")                     << QStringList{"3", "0", "1", "0", "3", "1"}                        << "Exactly 1/3."                        << "Exactly 1/3.";
-    QTest::newRow("a coefficient beyond doubles") << QStringList{"1E400", "0", "1E400", "1", "1", "3"}               << "In double arithmetic, a coefficient is beyond the range of doubles." << "In double arithmetic, a coefficient is beyond the range of doubles.";
-    const QString unchecked = "Computed in double arithmetic, in the fixed order, and not checked: a coefficient has more digits, or a larger exponent, than the exact solution takes.";
-    QTest::newRow("past the exact bounds")       << QStringList{"1." + QString(999, '0') + "1", "0", "1", "0", "1", "1"} << unchecked                    << unchecked;
+    QTest::newRow("X is 1/5, doubles give less")  << QStringList{"1", "1", "-9", "6", "1", "-8"}                         << ""                            << "doubles=0.199999999999999";
+    QTest::newRow("X is 0, doubles give a tiny X") << QStringList{"1", "3", "7", "9", "3", "7"}                        << "exactly=7/3"                 << "doubles=-7.89491928622333E-16";
+    QTest::newRow("nearly parallel decimals")     << QStringList{"0.1", "0.2", "0.3", "0.2", "0.4000001", "0.6000001"} << "doubles=1.00000000138778"    << "doubles=0.999999997224442";
+    QTest::newRow("exact results: no facts")      << QStringList{"2", "3", "8", "1", "1", "3"}                          << ""                            << "";
+    QTest::newRow("rounded to 15 digits")         << QStringList{"1", "0", "123456789012345678", "0", "1", "1"}        << ""                            << "rounded";
+    QTest::newRow("a third")                      << QStringList{"3", "0", "1", "0", "3", "1"}                          << "exactly=1/3"                 << "exactly=1/3";
+    QTest::newRow("a coefficient beyond doubles") << QStringList{"1E400", "0", "1E400", "1", "1", "3"}                  << "doubles=<unread>"            << "doubles=<unread>";
+    QTest::newRow("the doubles divide by zero")   << QStringList{"1", "1", "2", "1", "1.0000000000000001", "2"}         << "doubles=<division by zero>"  << "doubles=<division by zero>";
+    QTest::newRow("past the exact bounds")        << QStringList{"1." + QString(999, '0') + "1", "0", "1", "0", "1", "1"} << "unchecked"                 << "unchecked";
     // clang-format on
 }
 
 // A result whose text is not the exact solution says so, with the exact value where it is short;
-// where the double steps give another text, or none, the note says that too. Past the exact
+// where the double steps give another text, or none, the result says that too. Past the exact
 // part's bounds a result of the double steps says it was not checked.
 void TestSolver::notesTheExactValue()
 {
     QFETCH(QStringList, coefficients);
-    QFETCH(QString, yNote);
-    QFETCH(QString, xNote);
+    QFETCH(QString, yFacts);
+    QFETCH(QString, xFacts);
     solver::CoefficientTexts texts;
     for (int i = 0; i < 6; ++i)
         texts[i] = coefficients.at(i).toStdString();
     const solver::Analysis analysis(texts);
-    QCOMPARE(QString::fromStdString(analysis.y().note), yNote);
-    QCOMPARE(QString::fromStdString(analysis.x().note), xNote);
+    QCOMPARE(QString::fromStdString(factsText(analysis.y())), yFacts);
+    QCOMPARE(QString::fromStdString(factsText(analysis.x())), xFacts);
 }
 
 QTEST_APPLESS_MAIN(TestSolver)

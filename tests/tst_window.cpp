@@ -2,7 +2,9 @@
 #include "window/fontsubstitutes.h"
 #include "window/frmtarnyxequations.h"
 #include "window/resultbox.h"
+#include "window/wording.h"
 
+#include "outcome.h"
 #include "truth.h"
 
 #include <QtTest>
@@ -77,6 +79,8 @@ private slots:
     void pastesMegabyteText();
     void readsTextBack_data();
     void readsTextBack();
+    void wordsEachFact_data();
+    void wordsEachFact();
     void screenReaderEditsAreTyping_data();
     void screenReaderEditsAreTyping();
     void answersScreenReaderDuringTeardown();
@@ -844,6 +848,106 @@ void TestWindow::readsTextBack()
     const auto whole = truth::read(text.toStdString());
     QVERIFY(shown && whole);
     QVERIFY2(*shown == *whole, qPrintable(number));
+}
+
+namespace {
+
+platform::Decimal decimal(const QString &text)
+{
+    return platform::scannedDecimal(platform::scanNumber(text.toStdString()));
+}
+
+// A result from its facts as the golden file writes them: the value shown, then "rounded",
+// "exactly=p/q", "doubles=<value>" or "doubles=<why not>", "unchecked".
+solver::Result resultOf(const QString &facts)
+{
+    using Outcome = solver::DoubleSteps::Outcome;
+    const QStringList words = facts.split(QRegularExpression(" (?![^<]*>)")); // "<…>" is one
+    solver::Result result;
+    result.value = result.steps.value = decimal(words.at(0));
+    for (const QString &fact : words.mid(1)) {
+        const QString value = fact.section('=', 1);
+        if (fact == "rounded" || fact.startsWith("exactly="))
+            result.rounded = true;
+        if (fact.startsWith("exactly="))
+            result.exact = solver::Fraction{
+                decimal(value.section('/', 0, 0)),
+                decimal(value.section('/', 1).isEmpty() ? "1" : value.section('/', 1))};
+        if (fact == "unchecked")
+            result.unchecked = true;
+        if (fact.startsWith("doubles="))
+            result.steps = {value == "<division by zero>" ? Outcome::DivisionByZero
+                            : value == "<overflow>"       ? Outcome::Overflow
+                            : value == "<unread>"         ? Outcome::Unread
+                                                          : Outcome::Value,
+                            value.startsWith('<') ? platform::Decimal{} : decimal(value)};
+    }
+    return result;
+}
+
+} // namespace
+
+void TestWindow::wordsEachFact_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("facts");
+    QTest::addColumn<QString>("sentence");
+
+    const QString doubles = "In double arithmetic, in the fixed order";
+    const QString hex = "&H" + QString(2000, 'F');
+    // clang-format off
+    QTest::newRow("exact, the doubles agree")      << "note"    << "2"                                    << "";
+    QTest::newRow("a short exact value")           << "note"    << "0.333333333333333 exactly=1/3"        << "Exactly 1/3.";
+    QTest::newRow("rounded, long exact value")     << "note"    << "1.23456789012346E+17 rounded"         << "Rounded to 15 significant digits; the exact value has more.";
+    QTest::newRow("the doubles give another value") << "note"   << "0 doubles=2.03012210217171E-16"       << doubles + ": 2.03012210217171E-16.";
+    QTest::newRow("exact value and doubles")       << "note"    << "-0.361111111111111 exactly=-13/36 doubles=-0.361111111111112" << "Exactly -13/36. " + doubles + ": -0.361111111111112.";
+    QTest::newRow("the doubles divide by zero")    << "note"    << "0 doubles=<division by zero>"         << doubles + ", a step divides by zero.";
+    QTest::newRow("the doubles overflow")          << "note"    << "1 doubles=<overflow>"                 << doubles + ", a step overflows.";
+    QTest::newRow("a coefficient is no double")    << "note"    << "1 doubles=<unread>"                   << "In double arithmetic, a coefficient is beyond the range of doubles.";
+    QTest::newRow("unchecked")                     << "note"    << "1 unchecked"                          << "Computed in double arithmetic, in the fixed order, and not checked: a coefficient has more digits, or a larger exponent, than the exact solution takes.";
+    QTest::newRow("from earlier equations")        << "stale"   << ""                                     << "From earlier equations.";
+    QTest::newRow("no solution")                   << "error"   << "<no solution>"                        << noSolution;
+    QTest::newRow("not unique")                    << "error"   << "<not unique>"                         << notUnique;
+    QTest::newRow("overflow")                      << "error"   << "<overflow>"                           << tooLarge;
+    QTest::newRow("division by zero")              << "error"   << "<division by zero>"                   << "A division by zero in double arithmetic (the numbers are too long to solve exactly).";
+    QTest::newRow("neither result written")        << "failure" << ""                                     << noSolution + neither;
+    QTest::newRow("Y written, X failed")           << "failure" << "Y = 1"                                << noSolution + yWasOne;
+    QTest::newRow("one result spoken")             << "spoken"  << "X = 0.5"                              << "X = 0.5";
+    QTest::newRow("both results spoken")           << "spoken"  << "Y = 2|X = 1"                          << "Y = 2, X = 1";
+    QTest::newRow("hexadecimal too long to read")  << "read"    << hex + " h"                             << "Read as " + hex.left(120) + "…: “h” is not part of the number.";
+    // clang-format on
+}
+
+// Each kind of sentence, worded from its facts: a result's note, a stale result's, a failure's
+// reason and whole message, the results a screen reader hears, a coefficient's read-back.
+void TestWindow::wordsEachFact()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, facts);
+    QFETCH(QString, sentence);
+    QString worded;
+    if (kind == "note") {
+        worded = Wording::resultNote(resultOf(facts));
+    } else if (kind == "stale") {
+        worded = Wording::staleNote();
+    } else if (kind == "error") {
+        using platform::ErrorCode;
+        for (ErrorCode code : {ErrorCode::DivisionByZero, ErrorCode::Overflow,
+                               ErrorCode::NoSolution, ErrorCode::NotUnique}) {
+            if (QString::fromStdString(outcomeText(code)) == facts)
+                worded = Wording::error(code);
+        }
+    } else if (kind == "failure") {
+        const QStringList written = facts.isEmpty() ? QStringList() : QStringList{facts};
+        worded = Wording::failure(noSolution, written, "X", written.isEmpty());
+    } else if (kind == "spoken") {
+        worded = Wording::spokenResults(facts.split('|'));
+    } else {
+        const std::string text = facts.toStdString();
+        const platform::ScannedNumber number = platform::scanNumber(text);
+        worded = Wording::readBack(number, solver::exact::valueRead(number), "h");
+    }
+    QCOMPARE(worded, sentence);
 }
 
 void TestWindow::screenReaderEditsAreTyping_data()

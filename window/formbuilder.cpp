@@ -5,6 +5,7 @@
 #include "formdefinition.h"
 #include "resultbox.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLabel>
 
@@ -41,10 +42,16 @@ consteval std::size_t row(std::string_view name)
 
 constexpr std::size_t yRow = row("txtRes"), xRow = row("txtRes2");
 
+// A text of the table in the user's language, where it was marked for translation.
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("form", text);
+}
+
 QWidget *createControl(std::size_t i, QWidget *parent)
 {
     const form::Control &def = form::controls[i];
-    const QString caption = QString::fromUtf8(def.caption);
+    const QString caption = translated(def.caption);
     switch (def.kind) {
     case form::Kind::Label: {
         auto *label = new QLabel(caption, parent);
@@ -60,7 +67,7 @@ QWidget *createControl(std::size_t i, QWidget *parent)
         box->setAlignment(Qt::AlignCenter);
         box->setMaxLength(std::numeric_limits<int>::max());
         if (def.description)
-            box->setDescription(QString::fromUtf8(def.description));
+            box->setDescription(translated(def.description));
         return box;
     }
     case form::Kind::Button:
@@ -94,9 +101,9 @@ BuiltForm buildForm(QWidget *window)
         if (def.font)
             control->setFont(toQFont(*def.font));
         if (def.accessibleName)
-            control->setAccessibleName(QString::fromUtf8(def.accessibleName));
+            control->setAccessibleName(translated(def.accessibleName));
         if (def.description && def.kind != form::Kind::TextBox)
-            control->setAccessibleDescription(QString::fromUtf8(def.description));
+            control->setAccessibleDescription(translated(def.description));
         if (def.kind == form::Kind::Label && def.foreColour && def.backColour)
             result.colouredLabels.emplace_back(&def, static_cast<QLabel *>(control));
         built[i] = control;

@@ -4,11 +4,11 @@
 #include "accessibility/announcer.h"
 #include "coefficientbox.h"
 #include "colours.h"
-#include "errormessages.h"
 #include "formbuilder.h"
 #include "formdefinition.h"
 #include "resultbox.h"
 #include "windowicon.h"
+#include "wording.h"
 
 #include "solver/solver.h"
 
@@ -92,7 +92,7 @@ void frmTarnyxEquations::showErrorBox(QWidget *window, const QString &message)
     // "image"), and has no API for one: the picture is the label that shows a pixmap.
     for (QLabel *label : box.findChildren<QLabel *>()) {
         if (!label->pixmap().isNull())
-            label->setAccessibleName(QStringLiteral("Warning"));
+            label->setAccessibleName(Wording::warningPicture());
     }
     box.exec();
 }
@@ -171,12 +171,12 @@ void frmTarnyxEquations::dispatch(Outcome (frmTarnyxEquations::*handler)()) noex
         if (!outcome.failure) {
             // The results were written into boxes without the focus: a screen reader says them.
             if (!outcome.written.isEmpty())
-                m_announcer->announce(outcome.written.join(QStringLiteral(", ")));
+                m_announcer->announce(Wording::spokenResults(outcome.written));
             return;
         }
         message = *outcome.failure;
     } catch (...) {
-        message = currentFailureMessage();
+        message = Wording::currentError();
     }
     m_reporter(this, message);
 }
@@ -209,24 +209,16 @@ frmTarnyxEquations::Outcome frmTarnyxEquations::solve(std::initializer_list<Unkn
             const solver::Result result = (analysis.*unknown->solve)();
             unknown->from = texts;
             unknown->failed = false;
-            unknown->box->showResult(result.value, QString::fromStdString(result.text),
-                                     QString::fromStdString(result.note));
-            outcome.written.append(unknown->name + QStringLiteral(" = ") + unknown->box->text());
+            unknown->box->showResult(result.value, Wording::number(result.value),
+                                     Wording::resultNote(result));
+            outcome.written.append(Wording::equation(unknown->name, unknown->box->text()));
         }
     } catch (...) {
         // The message says what failed and what the boxes keep.
         current->failed = true;
-        QString keeps;
-        if (outcome.written.isEmpty() && unknowns.size() > 1) {
-            keeps = QStringLiteral("Neither result could be computed; both boxes keep their "
-                                   "earlier values.");
-        } else {
-            for (const QString &written : outcome.written)
-                keeps += written + QStringLiteral(" was computed. ");
-            keeps += current->name +
-                     QStringLiteral(" could not be computed; its box keeps its earlier value.");
-        }
-        outcome.failure = currentFailureMessage() + QLatin1Char(' ') + keeps;
+        const bool neither = outcome.written.isEmpty() && unknowns.size() > 1;
+        outcome.failure =
+            Wording::failure(Wording::currentError(), outcome.written, current->name, neither);
     }
     updateStale();
     return outcome;

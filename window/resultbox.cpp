@@ -2,6 +2,7 @@
 
 #include "colours.h"
 #include "roundedtext.h"
+#include "wording.h"
 
 ResultBox::ResultBox(QWidget *parent) : TextBox(parent)
 {
@@ -57,7 +58,7 @@ void ResultBox::updateColours()
 
 QString ResultBox::valueNote() const
 {
-    return m_stale ? QStringLiteral("From earlier equations.") : m_valueNote;
+    return m_stale ? Wording::staleNote() : m_valueNote;
 }
 
 // With a note, the tooltip also gives the value, every digit, on a line of its own.

@@ -1,5 +1,7 @@
 #include "roundedtext.h"
 
+#include "wording.h"
+
 QString roundedToFit(const platform::Decimal &value, const QString &text,
                      const std::function<bool(const QString &)> &fits)
 {
@@ -11,12 +13,11 @@ QString roundedToFit(const platform::Decimal &value, const QString &text,
         const platform::Decimal r = platform::roundedDecimal(value, keep);
         const bool mark = keep < value.digits.size();
         if (r.exponent >= -4 && r.exponent < 15) {
-            const QString plain =
-                QString::fromStdString(platform::decimalText(r, Notation::Plain, mark));
+            const QString plain = Wording::number(r, Notation::Plain, mark);
             if (fits(plain))
                 return plain;
         }
-        last = QString::fromStdString(platform::decimalText(r, Notation::Exponent, mark));
+        last = Wording::number(r, Notation::Exponent, mark);
         if (fits(last))
             return last;
     }

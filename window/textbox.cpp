@@ -1,6 +1,7 @@
 #include "textbox.h"
 
 #include "colours.h"
+#include "wording.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,15 +15,6 @@ namespace {
 constexpr qsizetype tooltipCharacters = 300;
 
 } // namespace
-
-QString TextBox::elided(const QString &text, qsizetype count)
-{
-    if (text.size() <= count)
-        return text;
-    if (text.at(count - 1).isHighSurrogate())
-        --count;
-    return text.left(count) + QChar(0x2026);
-}
 
 TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
 {
@@ -82,7 +74,7 @@ void TextBox::updateNote()
 
     QStringList tip = {value};
     if (tipShowsText())
-        tip.append(elided(text(), tooltipCharacters));
+        tip.append(Wording::elided(text(), tooltipCharacters));
     tip.removeAll(QString());
     const QString plain = tip.join(QLatin1Char('\n'));
     const QString shown =

@@ -37,9 +37,6 @@ protected:
     virtual bool tipShowsText() const { return !textFits(); }
     // Draws over the text, under the edge and the focus outline; nothing here.
     virtual void paintOverText(QPainter &painter);
-    // At most `count` characters of text, with "…" where it was cut (never inside a surrogate
-    // pair).
-    static QString elided(const QString &text, qsizetype count);
     // Builds the note again (after valueNote changed).
     void updateNote();
     QRect textArea() const;

@@ -4,7 +4,6 @@
 #include <cstdlib>
 #include <string>
 #include <tuple>
-#include <vector>
 
 namespace truth {
 
@@ -140,22 +139,6 @@ bool shortFraction(const Rational &value)
 {
     const cpp_int num = abs(numerator(value)), den = denominator(value);
     return num.str().size() <= 15 && den.str().size() <= 15;
-}
-
-std::vector<std::string> sentences(const std::string &note)
-{
-    std::vector<std::string> out;
-    std::size_t start = 0;
-    while (start < note.size()) {
-        const std::size_t end = note.find(". ", start);
-        if (end == std::string::npos) {
-            out.push_back(note.substr(start));
-            break;
-        }
-        out.push_back(note.substr(start, end + 1 - start));
-        start = end + 2;
-    }
-    return out;
 }
 
 } // namespace
@@ -397,8 +380,9 @@ std::string Checker::check(const Texts &texts, const Shown &y, const Shown &x)
             }
             if (shown->failure != expected)
                 return std::string(name) + ": not what the double steps give";
-            if (!expected && (shown->text != expectedText ||
-                              shown->note.find("not checked") == std::string::npos))
+            if (!expected &&
+                (shown->text != expectedText || !shown->unchecked ||
+                 shown->steps != StepsOutcome::Value || shown->stepsText != expectedText))
                 return std::string(name) + " = " + shown->text + ": the double steps give " +
                        expectedText + ", unchecked";
         }
@@ -425,75 +409,48 @@ std::string Checker::checkExact(const Rational &exact, const Shown &shown,
                                 const std::optional<double> &steps, Failure stepFailure,
                                 bool unread, const char *name)
 {
-    const std::string where = std::string(name) + " = " + shown.text + " (\"" + shown.note + "\")";
+    const std::string where = std::string(name) + " = " + shown.text;
     if (shown.failure)
         return std::string(name) + " failed where the equations have one solution";
     const std::string expected = text(exact);
     if (shown.text != expected)
         return where + ": the solution rounded is " + expected;
+    if (shown.unchecked)
+        return where + ": checked here, but said to be unchecked";
     ++m_tally.results;
+
     // A solution's exponent may lie far beyond any coefficient's.
     const bool rounded = read(expected, 1'000'000) != exact;
+    if (shown.rounded != rounded)
+        return where + (rounded ? ": rounded, but not said so" : ": said to be rounded");
+    const bool shortExact = rounded && shortFraction(exact);
+    if (shown.exact.has_value() != shortExact)
+        return where + (shortExact ? ": the short exact value is not given"
+                                   : ": an exact value is given where none is due");
+    if (shown.exact && readValue(*shown.exact) != exact)
+        return where + ": the exact value is not " + *shown.exact;
+    m_tally.valueFacts += rounded;
 
     // What the double steps gave, as the box would have shown it.
-    std::optional<Failure> stepsFailed;
+    StepsOutcome outcome = StepsOutcome::Value;
     std::string stepsText;
-    if (steps) {
+    if (unread) {
+        outcome = StepsOutcome::Unread;
+    } else if (steps) {
         stepsText = text(exactly(*steps));
-        if (!readDouble(stepsText))
-            stepsFailed = Failure::Overflow;
-    } else {
-        stepsFailed = stepFailure;
-    }
-
-    bool valueSaid = false, exactlySaid = false, stepsSaid = false;
-    for (const std::string &sentence : sentences(shown.note)) {
-        const std::string stepsValue = "In double arithmetic, in the fixed order: ";
-        if (sentence.starts_with("Exactly ")) {
-            const auto value = readValue(sentence.substr(8, sentence.size() - 9));
-            if (!value || *value != exact || !rounded)
-                return where + ": \"" + sentence + "\" is not what the user needs";
-            ++m_tally.valueSentences;
-            valueSaid = exactlySaid = true;
-        } else if (sentence == "Rounded to 15 significant digits; the exact value has more.") {
-            if (!rounded)
-                return where + ": the text is the exact value";
-            ++m_tally.valueSentences;
-            valueSaid = true;
-        } else if (sentence.starts_with(stepsValue)) {
-            const std::string said =
-                sentence.substr(stepsValue.size(), sentence.size() - stepsValue.size() - 1);
-            if (stepsFailed || said != stepsText || said == shown.text)
-                return where + ": the double steps give " + stepsText;
-            ++m_tally.stepSentences;
-            stepsSaid = true;
-        } else if (sentence == "In double arithmetic, in the fixed order, a step overflows.") {
-            if (unread || stepsFailed != Failure::Overflow)
-                return where + ": no step of the double steps overflows";
-            ++m_tally.stepSentences;
-            stepsSaid = true;
-        } else if (sentence ==
-                   "In double arithmetic, in the fixed order, a step divides by zero.") {
-            if (stepsFailed != Failure::DivisionByZero)
-                return where + ": no step of the double steps divides by zero";
-            ++m_tally.stepSentences;
-            stepsSaid = true;
-        } else if (sentence ==
-                   "In double arithmetic, a coefficient is beyond the range of doubles.") {
-            if (!unread)
-                return where + ": every coefficient is a double";
-            ++m_tally.stepSentences;
-            stepsSaid = true;
-        } else {
-            return where + ": a sentence this checker does not know: \"" + sentence + "\"";
+        if (!readDouble(stepsText)) {
+            outcome = StepsOutcome::Overflow;
+            stepsText.clear();
         }
+    } else {
+        outcome = stepFailure == Failure::DivisionByZero ? StepsOutcome::DivisionByZero
+                                                         : StepsOutcome::Overflow;
     }
-    if (rounded && !valueSaid)
-        return where + ": the note does not say the text is rounded";
-    if (rounded && shortFraction(exact) && !exactlySaid)
-        return where + ": the note does not give the short exact value";
-    if ((stepsFailed || stepsText != shown.text) && !stepsSaid)
-        return where + ": the note does not say what the double steps give";
+    if (shown.steps != outcome || shown.stepsText != stepsText)
+        return where + ": the double steps give " +
+               (outcome == StepsOutcome::Value ? stepsText : "no value") + ", not " +
+               (shown.steps == StepsOutcome::Value ? shown.stepsText : "that");
+    m_tally.stepFacts += outcome != StepsOutcome::Value || stepsText != shown.text;
     return {};
 }
 

@@ -67,27 +67,39 @@ struct Steps
 
 Steps doubleSteps(const Texts &texts);
 
-// What a result box was given for one unknown: a text and its note, or a failure.
+// What the double steps gave, as a result says it.
+enum class StepsOutcome {
+    Value,          // a value, written as a box would show it
+    DivisionByZero, // a step divides by zero
+    Overflow,       // a step overflows, or the value is too large to write
+    Unread,         // a coefficient lies beyond the double range
+};
+
+// What a result box was given for one unknown: a text and the facts known of it, or a failure.
 struct Shown
 {
     std::optional<Failure> failure;
     std::string text;
-    std::string note;
+    bool rounded = false;             // the text is not the exact value
+    std::optional<std::string> exact; // the exact value, "p/q" or "p", where it is said
+    StepsOutcome steps = StepsOutcome::Value;
+    std::string stepsText;  // what the double steps gave, where they gave a value
+    bool unchecked = false; // the double steps alone gave the text
 };
 
 struct Tally
 {
-    long results = 0;        // shown texts confirmed as the solution rounded
-    long valueSentences = 0; // "Exactly …" and "Rounded …"
-    long stepSentences = 0;  // what the double steps gave
-    long verdicts = 0;       // no solution, infinitely many
-    long unchecked = 0;      // results of the double steps alone, texts beyond the exact bounds
+    long results = 0;    // shown texts confirmed as the solution rounded
+    long valueFacts = 0; // rounded results, with or without their exact value
+    long stepFacts = 0;  // double steps that gave something other than the text shown
+    long verdicts = 0;   // no solution, infinitely many
+    long unchecked = 0;  // results of the double steps alone, texts beyond the exact bounds
 };
 
 class Checker
 {
 public:
-    // The first false or missing claim in what was shown for Y and X, or empty.
+    // The first false fact in what was shown for Y and X, or empty.
     std::string check(const Texts &texts, const Shown &y, const Shown &x);
     const Tally &tally() const { return m_tally; }
 
