@@ -4,6 +4,7 @@
 // value whose rounded text lies beyond the largest double is refused.
 #include "platform/conversions.h"
 #include "platform/runtimeerror.h"
+#include "solver/solver.h"
 #include "truth.h"
 
 #include <bit>
@@ -44,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     if (significant > 15 || !back)
         std::abort();
-    if (std::bit_cast<std::uint64_t>(platform::textToNumber(text)) !=
+    if (std::bit_cast<std::uint64_t>(solver::textToNumber(text)) !=
         std::bit_cast<std::uint64_t>(*back == 0.0 ? 0.0 : *back))
         std::abort();
     return 0;

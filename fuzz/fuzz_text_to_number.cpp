@@ -4,6 +4,7 @@
 
 #include "platform/conversions.h"
 #include "platform/runtimeerror.h"
+#include "solver/solver.h"
 
 #include <bit>
 #include <cmath>
@@ -17,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     std::optional<double> value;
     try {
-        value = platform::textToNumber(text);
+        value = solver::textToNumber(text);
     } catch (const platform::RuntimeError &error) {
         if (error.code() != platform::ErrorCode::Overflow)
             std::abort();

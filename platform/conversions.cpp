@@ -240,28 +240,85 @@ double decimalToNumber(const ScannedNumber &number)
 
 namespace {
 
+// Whether a decimal lies within the exact bounds.
+bool withinExactBounds(const std::string &digits, std::int64_t exponent)
+{
+    const std::size_t first = digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return true;
+    const std::size_t last = digits.find_last_not_of('0');
+    const std::int64_t lastExponent =
+        exponent + static_cast<std::int64_t>(digits.size() - 1 - last);
+    return last + 1 - first <= exactDigits && lastExponent <= exactExponent &&
+           lastExponent >= -exactExponent;
+}
+
+// A decimal followed by "/" and a decimal that is not zero, both within the exact bounds and no
+// "/" after them: the fraction's length in characters of s, or 0.
+std::size_t scanFraction(std::string_view s, ScannedNumber &number)
+{
+    const std::size_t slash = number.length;
+    if (slash >= s.size() || s[slash] != '/' || !withinExactBounds(number.digits, number.exponent))
+        return 0;
+    const ScannedNumber below = scanDecimal(s.substr(slash + 1));
+    const std::size_t end = slash + 1 + below.length;
+    if (below.length == 0 || below.digits.find_first_not_of('0') == std::string::npos ||
+        !withinExactBounds(below.digits, below.exponent) || (end < s.size() && s[end] == '/'))
+        return 0;
+    number.denominator = DecimalPart{below.negative, below.digits, below.exponent};
+    number.decimalComma = number.decimalComma || below.decimalComma;
+    return end;
+}
+
 ScannedNumber scanCompact(std::string_view s)
 {
-    if (s.size() >= 2 && s[0] == '&') {
+    if (s.size() >= 2 && s[0] == '&' &&
+        std::string_view("HhOo").find(s[1]) != std::string_view::npos) {
         ScannedNumber number;
         if (s[1] == 'H' || s[1] == 'h') {
             number.form = ScannedNumber::Form::Hexadecimal;
             number.digits = leadingRun(s.substr(2), isHexDigit);
-        } else if (s[1] == 'O' || s[1] == 'o') {
+        } else {
             number.form = ScannedNumber::Form::Octal;
             number.digits = leadingRun(s.substr(2), isOctalDigit);
-        } else {
-            return scanDecimal(s);
         }
         number.length = number.digits.empty() ? 0 : 2 + number.digits.size();
         return number;
     }
-    return scanDecimal(s);
+    ScannedNumber number = scanDecimal(s);
+    if (number.length > 0) {
+        if (const std::size_t fraction = scanFraction(s, number))
+            number.length = fraction;
+    }
+    return number;
+}
+
+// Whether the gaps (blanks before those characters) within s[begin, end), one part of a number,
+// stand only between groups of three digits of its whole part, after a first group of one to
+// three.
+bool groupsOfThree(std::string_view s, std::size_t begin, std::size_t end,
+                   const std::vector<std::size_t> &gaps)
+{
+    const std::size_t first =
+        begin < end && (s[begin] == '+' || s[begin] == '-') ? begin + 1 : begin;
+    const std::size_t digitsEnd = first + leadingRun(s.substr(first, end - first), isDigit).size();
+    std::size_t group = first;
+    bool any = false;
+    for (std::size_t gap : gaps) {
+        if (gap <= begin || gap >= end)
+            continue;
+        const std::size_t size = gap - group;
+        if (gap >= digitsEnd || size == 0 || size > 3 || (group != first && size != 3))
+            return false;
+        group = gap;
+        any = true;
+    }
+    return !any || digitsEnd - group == 3;
 }
 
 // Where blanks stand inside a number that takes the first `length` characters of a compact text.
 ScannedNumber::Blanks blanksInside(const CompactText &compact, std::size_t length,
-                                   ScannedNumber::Form form)
+                                   const ScannedNumber &number)
 {
     using Blanks = ScannedNumber::Blanks;
     std::vector<std::size_t> gaps;
@@ -271,21 +328,16 @@ ScannedNumber::Blanks blanksInside(const CompactText &compact, std::size_t lengt
     }
     if (gaps.empty())
         return Blanks::None;
-    if (form != ScannedNumber::Form::Decimal)
+    if (number.form != ScannedNumber::Form::Decimal)
         return Blanks::Other;
-    // Grouping: the whole part's digits in groups of three after a first group of one to three,
-    // each gap between two groups.
     const std::string_view s(compact.compact.data(), length);
-    const std::size_t first = !s.empty() && (s[0] == '+' || s[0] == '-') ? 1 : 0;
-    const std::size_t end = first + leadingRun(s.substr(first), isDigit).size();
-    std::size_t group = first;
-    for (std::size_t gap : gaps) {
-        const std::size_t size = gap - group;
-        if (gap >= end || size == 0 || size > 3 || (group != first && size != 3))
-            return Blanks::Other;
-        group = gap;
-    }
-    return end - group == 3 ? Blanks::Grouping : Blanks::Other;
+    if (!number.denominator)
+        return groupsOfThree(s, 0, length, gaps) ? Blanks::Grouping : Blanks::Other;
+    // A fraction: each part on its own; blanks beside the "/" are as good as grouping.
+    const std::size_t slash = s.find('/');
+    const bool parts =
+        groupsOfThree(s, 0, slash, gaps) && groupsOfThree(s, slash + 1, length, gaps);
+    return parts ? Blanks::Grouping : Blanks::Other;
 }
 
 } // namespace
@@ -301,7 +353,7 @@ ScannedNumber scanNumber(std::string_view text)
     const CompactText compact = withoutBlanks(text);
     ScannedNumber number = scanCompact(compact.compact);
     const std::size_t characters = number.length;
-    number.blanks = blanksInside(compact, characters, number.form);
+    number.blanks = blanksInside(compact, characters, number);
     // The length in the text as typed: up to and with the number's last character.
     number.length = characters == 0 ? 0 : compact.ends[characters - 1];
     // The rest, without the blanks at either end.
@@ -319,6 +371,8 @@ ScannedNumber scanNumber(std::string_view text)
 
 double toNumber(const ScannedNumber &number)
 {
+    if (number.denominator)
+        throw std::logic_error("a fraction is the solver's to convert");
     switch (number.form) {
     case ScannedNumber::Form::Hexadecimal:
         return hexDigitsToNumber(number.digits);
@@ -328,11 +382,6 @@ double toNumber(const ScannedNumber &number)
         break;
     }
     return decimalToNumber(number);
-}
-
-double textToNumber(std::string_view text)
-{
-    return toNumber(scanNumber(text));
 }
 
 std::string decimalText(const Decimal &number, std::string_view mark)
@@ -430,19 +479,24 @@ std::string numberToText(double value)
     return decimalText(number);
 }
 
-Decimal scannedDecimal(const ScannedNumber &number)
+Decimal scannedDecimal(const DecimalPart &part)
 {
     Decimal value;
-    if (number.form != ScannedNumber::Form::Decimal)
-        throw std::logic_error("scannedDecimal takes a decimal");
-    const std::size_t first = number.digits.find_first_not_of('0');
+    const std::size_t first = part.digits.find_first_not_of('0');
     if (first == std::string::npos)
         return value;
-    const std::size_t last = number.digits.find_last_not_of('0');
-    value.negative = number.negative;
-    value.digits = number.digits.substr(first, last + 1 - first);
-    value.exponent = number.exponent + static_cast<std::int64_t>(number.digits.size() - 1 - first);
+    const std::size_t last = part.digits.find_last_not_of('0');
+    value.negative = part.negative;
+    value.digits = part.digits.substr(first, last + 1 - first);
+    value.exponent = part.exponent + static_cast<std::int64_t>(part.digits.size() - 1 - first);
     return value;
+}
+
+Decimal scannedDecimal(const ScannedNumber &number)
+{
+    if (number.form != ScannedNumber::Form::Decimal)
+        throw std::logic_error("scannedDecimal takes a decimal");
+    return scannedDecimal(DecimalPart{number.negative, number.digits, number.exponent});
 }
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,15 +16,33 @@ namespace platform {
 // octal digits, a non-negative integer, or the longest prefix [sign] digits [mark digits]
 // [E|D [sign] digits], where the mark is the first "." or "," and the digits may be missing on
 // one side of it. A text that does not begin with a number has no digits: it reads as 0.
+// A decimal followed by "/" and a decimal that is not zero is a fraction, read as their quotient
+// ("1/3", "1,5/4", "3/-4"), unless either part lies beyond the exact bounds below or a second "/"
+// follows: the number then ends at the "/".
 // Besides the number, the reading says what the text held beyond it, so that whoever tells the
 // user how a text was read tells what was computed.
+
+// The exact bounds: the most significant digits, and the largest magnitude of the exponent of
+// the last significant digit, that a decimal may have for the program to solve it exactly.
+inline constexpr std::size_t exactDigits = 1000;
+inline constexpr std::int64_t exactExponent = 1000;
+
+// A decimal's sign and digits: its value is digits × 10^exponent.
+struct DecimalPart
+{
+    bool negative = false;
+    std::string digits;
+    std::int64_t exponent = 0;
+};
+
 struct ScannedNumber
 {
     enum class Form { Decimal, Hexadecimal, Octal };
     // Blanks between the number's first and last characters.
     enum class Blanks {
         None,
-        Grouping, // only between groups of three digits before the mark ("1 000", "12 345,5")
+        Grouping, // only between groups of three digits before the mark ("1 000", "12 345,5"),
+                  // or beside a fraction's "/"
         Other,    // anywhere else ("1 2", "- 5", "1, 5")
     };
     Form form = Form::Decimal;
@@ -39,6 +58,8 @@ struct ScannedNumber
     // Whether the decimal mark was a comma.
     bool decimalComma = false;
     Blanks blanks = Blanks::None;
+    // A fraction's denominator: the number above is its numerator.
+    std::optional<DecimalPart> denominator;
     // What follows the number, without the blanks at either end: the bytes from restBegin to
     // restEnd (the whole text so trimmed when it does not begin with a number). Empty when the
     // number is all the text holds.
@@ -46,6 +67,9 @@ struct ScannedNumber
     std::size_t restEnd = 0;
 
     bool hasRest() const { return restEnd > restBegin; }
+    // Whether the text was read as typed: nothing left over, no comma taken as the decimal mark,
+    // no blanks inside the number but between groups of digits.
+    bool readAsTyped() const { return !hasRest() && !decimalComma && blanks != Blanks::Other; }
 };
 
 // Whether the reader skips a character as a blank: tab, CR, LF and every Unicode space separator
@@ -54,12 +78,10 @@ bool isBlank(char32_t c);
 
 ScannedNumber scanNumber(std::string_view text);
 
-// The double nearest to a scanned number (correctly rounded). One too large for a double raises
-// ErrorCode::Overflow; one too small reads as 0 or a subnormal.
+// The double nearest to a scanned number that is no fraction (correctly rounded; a fraction is
+// the solver's to convert, exactly). One too large for a double raises ErrorCode::Overflow; one
+// too small reads as 0 or a subnormal.
 double toNumber(const ScannedNumber &number);
-
-// toNumber(scanNumber(text)).
-double textToNumber(std::string_view text);
 
 // A decimal as its significant digits and the power of ten of the first: -0.0125 is
 // {true, "125", -2}. The digits start with one that is not 0 and end with one that is not 0;
@@ -83,9 +105,10 @@ Decimal roundedDecimal(const Decimal &number, std::size_t significant);
 // Every digit of a finite double's value (a double's decimal expansion ends); none for zero.
 Decimal exactDecimal(double value);
 
-// A scanned decimal's value, every digit of it (hexadecimal and octal numbers are the solver's
-// to convert).
+// A scanned decimal's value, every digit of it (a fraction's: its numerator's; hexadecimal and
+// octal numbers are the solver's to convert), or a decimal part's.
 Decimal scannedDecimal(const ScannedNumber &number);
+Decimal scannedDecimal(const DecimalPart &part);
 
 enum class Notation {
     Plain,    // "-0.0125", "1500"

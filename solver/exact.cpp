@@ -2,7 +2,12 @@
 
 #include <boost/multiprecision/cpp_int.hpp>
 
+#include "platform/runtimeerror.h"
+
 #include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <stdexcept>
 #include <utility>
 
 namespace solver::exact {
@@ -34,47 +39,60 @@ cpp_int fromPowerOfTwoDigits(std::string_view digits, unsigned bitsPerDigit)
     return whole;
 }
 
-// A number as a whole number times a power of ten (hexadecimal and octal: times 1).
+// A number as a whole number times a power of ten, over a positive whole denominator (1 but for
+// a fraction; hexadecimal and octal: times 1).
 struct Scaled
 {
     cpp_int whole;
     long long exponent = 0;
+    cpp_int denominator = 1;
 };
 
-std::optional<Scaled> toScaled(const ScannedNumber &number)
+// A decimal's digits as a whole number times a power of ten; none beyond the bounds.
+std::optional<Scaled> decimalScaled(bool negative, std::string_view digits, long long exponent)
 {
-    std::string_view digits = number.digits;
     digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
     if (digits.empty())
         return Scaled{};
-    long long exponent = number.exponent;
-    if (number.form == ScannedNumber::Form::Decimal) {
-        const std::size_t last = digits.find_last_not_of('0');
-        exponent += static_cast<long long>(digits.size() - 1 - last);
-        digits = digits.substr(0, last + 1);
-    }
+    const std::size_t last = digits.find_last_not_of('0');
+    exponent += static_cast<long long>(digits.size() - 1 - last);
+    digits = digits.substr(0, last + 1);
     if (digits.size() > maxDigits || exponent > maxExponent || exponent < -maxExponent)
         return std::nullopt;
-
-    switch (number.form) {
-    case ScannedNumber::Form::Hexadecimal:
-        return Scaled{fromPowerOfTwoDigits(digits, 4), 0};
-    case ScannedNumber::Form::Octal:
-        return Scaled{fromPowerOfTwoDigits(digits, 3), 0};
-    case ScannedNumber::Form::Decimal:
-        break;
-    }
     cpp_int whole{std::string(digits)};
-    if (number.negative)
-        whole = -whole;
-    return Scaled{std::move(whole), exponent};
+    return Scaled{negative ? cpp_int(-whole) : whole, exponent};
+}
+
+std::optional<Scaled> toScaled(const ScannedNumber &number)
+{
+    if (number.form == ScannedNumber::Form::Decimal) {
+        auto value = decimalScaled(number.negative, number.digits, number.exponent);
+        if (!value || !number.denominator)
+            return value;
+        // The reader takes a fraction only with both parts within the bounds.
+        const platform::DecimalPart &below = *number.denominator;
+        const auto under = decimalScaled(below.negative, below.digits, below.exponent);
+        if (!under || under->whole == 0)
+            return std::nullopt;
+        value->exponent -= under->exponent;
+        value->denominator = under->whole < 0 ? cpp_int(-under->whole) : under->whole;
+        if (under->whole < 0)
+            value->whole = -value->whole;
+        return value;
+    }
+    std::string_view digits = number.digits;
+    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
+    if (digits.size() > maxDigits)
+        return std::nullopt;
+    const unsigned bits = number.form == ScannedNumber::Form::Hexadecimal ? 4 : 3;
+    return Scaled{fromPowerOfTwoDigits(digits, bits), 0};
 }
 
 cpp_rational toRational(const Scaled &number)
 {
     if (number.exponent >= 0)
-        return cpp_rational(number.whole * powerOfTen(number.exponent));
-    return cpp_rational(number.whole, powerOfTen(-number.exponent));
+        return cpp_rational(number.whole * powerOfTen(number.exponent), number.denominator);
+    return cpp_rational(number.whole, number.denominator * powerOfTen(-number.exponent));
 }
 
 using platform::Decimal;
@@ -135,20 +153,61 @@ Decimal wholeDecimal(const cpp_int &whole)
     return d;
 }
 
-Fraction toFraction(const cpp_rational &value)
+// A value as a fraction in lowest terms (no denominator for a whole number).
+Number asFraction(const cpp_rational &value)
 {
-    return {wholeDecimal(numerator(value)), wholeDecimal(denominator(value))};
+    const cpp_int den = denominator(value);
+    Number n{wholeDecimal(numerator(value)), std::nullopt};
+    if (den != 1)
+        n.denominator = wholeDecimal(den);
+    return n;
 }
 
-// The value as a fraction when both parts have at most the shown digits.
-std::optional<Fraction> shortFraction(const cpp_rational &value)
+// The value as a decimal, where it ends within `digits` significant digits.
+std::optional<Decimal> shortDecimal(const cpp_rational &value, std::size_t digits)
 {
+    if (value == 0)
+        return Decimal{};
+    // It ends exactly when the denominator is 2^a × 5^b; it then has max(a, b) places.
+    cpp_int den = denominator(value);
+    long long twos = 0, fives = 0;
+    for (; den % 2 == 0; den /= 2)
+        ++twos;
+    for (; den % 5 == 0; den /= 5)
+        ++fives;
+    if (den != 1)
+        return std::nullopt;
+    const long long places = std::max(twos, fives);
+    const cpp_int whole = numerator(value) * powerOfTen(places) / denominator(value);
+    Decimal d = wholeDecimal(whole);
+    if (d.digits.size() > digits)
+        return std::nullopt;
+    d.exponent -= places;
+    return d;
+}
+
+// The value exactly, as briefly as it goes: a decimal of at most `decimalDigits` significant
+// digits, else a fraction of at most the shown digits above and below; else none.
+std::optional<Number> shortNumber(const cpp_rational &value, std::size_t decimalDigits)
+{
+    if (const auto decimal = shortDecimal(value, decimalDigits))
+        return Number{*decimal, std::nullopt};
     const cpp_int num = numerator(value), den = denominator(value);
     const cpp_int absNum = num < 0 ? cpp_int(-num) : num;
     const cpp_int limit = powerOfTen(shownDigits); // the first number of shownDigits + 1 digits
     if (absNum >= limit || den >= limit)
         return std::nullopt;
-    return toFraction(value);
+    return asFraction(value);
+}
+
+// The value told: exactly where it is short, else rounded to the shown digits.
+Told told(const cpp_rational &value)
+{
+    if (const auto exact = shortNumber(value, platform::shownDigits))
+        return {*exact, false};
+    const Decimal rounded =
+        platform::roundedDecimal(truncatedTo(value, shownDigits + 1), platform::shownDigits);
+    return {{rounded, std::nullopt}, true};
 }
 
 } // namespace
@@ -158,9 +217,30 @@ struct System::Values
     std::array<Scaled, 6> coefficients;
     Kind kind;
     cpp_rational x, y;
+    Solutions solutions; // where there are infinitely many
 };
 
 System::System(std::shared_ptr<const Values> values) : m_values(std::move(values)) {}
+
+namespace {
+
+// Every solution of equations that agree and have no single one: X from an equation with an X
+// in it, else Y from one with a Y, else anything. The equations are multiples of each other, so
+// either one with the unknown gives the same answer.
+Solutions solutionsOf(const std::array<cpp_int, 6> &w)
+{
+    const auto &[a1, b1, c1, a2, b2, c2] = w;
+    const bool first = a1 != 0 || (a2 == 0 && b1 != 0);
+    const cpp_int &a = first ? a1 : a2, &b = first ? b1 : b2, &c = first ? c1 : c2;
+    if (a != 0)
+        return {Solutions::Form::XFromY, told(cpp_rational(c, 1) / a),
+                told(cpp_rational(b, 1) / a)};
+    if (b != 0)
+        return {Solutions::Form::YAlone, told(cpp_rational(c, 1) / b), {}};
+    return {};
+}
+
+} // namespace
 
 std::optional<System> System::analyse(const std::array<ScannedNumber, 6> &numbers)
 {
@@ -174,12 +254,15 @@ std::optional<System> System::analyse(const std::array<ScannedNumber, 6> &number
         values->coefficients[i] = std::move(*value);
     }
     // Scaling all six coefficients by one factor leaves the solution as it is, so the system
-    // is solved in whole numbers (each coefficient times 10^-least): one fraction to reduce for
-    // each unknown, not one for every step.
+    // is solved in whole numbers (each coefficient times 10^-least and the denominators' least
+    // common multiple): one fraction to reduce for each unknown, not one for every step.
+    cpp_int common = 1;
+    for (const Scaled &c : values->coefficients)
+        common = boost::multiprecision::lcm(common, c.denominator);
     std::array<cpp_int, 6> w;
     for (std::size_t i = 0; i < w.size(); ++i) {
         const Scaled &c = values->coefficients[i];
-        w[i] = c.whole * powerOfTen(c.exponent - least);
+        w[i] = c.whole * powerOfTen(c.exponent - least) * (common / c.denominator);
     }
     const auto &[a1, b1, c1, a2, b2, c2] = w;
     const cpp_int det = a1 * b2 - a2 * b1;
@@ -201,6 +284,8 @@ std::optional<System> System::analyse(const std::array<ScannedNumber, 6> &number
         const bool agree =
             noUnknowns ? c1 == 0 && c2 == 0 : a1 * c2 == a2 * c1 && b1 * c2 == b2 * c1;
         values->kind = agree ? Kind::NotUnique : Kind::NoSolution;
+        if (agree)
+            values->solutions = solutionsOf(w);
     }
     return System(std::move(values));
 }
@@ -224,22 +309,63 @@ Exactness System::exactness(Unknown unknown, const Decimal &shown) const
     const cpp_rational &exact = unknown == Unknown::X ? m_values->x : m_values->y;
     if (toRational(shown) == exact)
         return {};
-    return {true, shortFraction(exact)};
+    constexpr std::size_t noteDigits = 30; // a decimal this long is plainer than a fraction
+    return {true, shortNumber(exact, noteDigits)};
 }
 
-Fraction System::coefficient(std::size_t i) const
+Solutions System::solutions() const
 {
-    return toFraction(toRational(m_values->coefficients.at(i)));
+    return m_values->solutions;
 }
 
-std::optional<Decimal> valueRead(const ScannedNumber &number)
+Number System::coefficient(std::size_t i) const
 {
-    if (number.form == ScannedNumber::Form::Decimal)
-        return platform::scannedDecimal(number);
+    return asFraction(toRational(m_values->coefficients.at(i)));
+}
+
+std::optional<Number> valueRead(const ScannedNumber &number)
+{
+    if (number.form == ScannedNumber::Form::Decimal && !number.denominator)
+        return Number{platform::scannedDecimal(number), std::nullopt};
     const auto value = toScaled(number);
     if (!value)
         return std::nullopt;
-    return wholeDecimal(value->whole);
+    return asFraction(toRational(*value));
+}
+
+double fractionToNumber(const ScannedNumber &fraction)
+{
+    const auto value = toScaled(fraction);
+    if (!value || !fraction.denominator)
+        throw std::logic_error("fractionToNumber takes a fraction within the bounds");
+    const cpp_rational q = toRational(*value);
+    if (q == 0)
+        return value->whole == 0 && fraction.negative != fraction.denominator->negative ? -0.0
+                                                                                        : 0.0;
+    const bool negative = q < 0;
+    const cpp_int num = negative ? cpp_int(-numerator(q)) : numerator(q), den = denominator(q);
+    // 2^e <= |q| < 2^(e+1)
+    long long e = static_cast<long long>(boost::multiprecision::msb(num)) -
+                  static_cast<long long>(boost::multiprecision::msb(den));
+    if (e >= 0 ? num < (den << static_cast<unsigned>(e)) : (num << static_cast<unsigned>(-e)) < den)
+        --e;
+    if (e > 1023)
+        throw platform::RuntimeError(platform::ErrorCode::Overflow);
+    // 53 significant bits, or a step of 2^-1074 below the normal range.
+    const long long shift = e < -1022 ? 1074 : 52 - e;
+    cpp_int n = num, d = den;
+    if (shift >= 0)
+        n <<= static_cast<unsigned>(shift);
+    else
+        d <<= static_cast<unsigned>(-shift);
+    cpp_int whole = n / d;
+    const cpp_int twiceRest = 2 * (n - whole * d);
+    if (twiceRest > d || (twiceRest == d && boost::multiprecision::bit_test(whole, 0)))
+        ++whole;
+    const double magnitude = std::ldexp(whole.convert_to<double>(), static_cast<int>(-shift));
+    if (std::isinf(magnitude))
+        throw platform::RuntimeError(platform::ErrorCode::Overflow);
+    return negative ? -magnitude : magnitude;
 }
 
 } // namespace solver::exact

@@ -15,8 +15,8 @@
 // give up, and the program then goes by the doubles alone.
 namespace solver::exact {
 
-inline constexpr std::size_t maxDigits = 1000;
-inline constexpr long long maxExponent = 1000;
+inline constexpr std::size_t maxDigits = platform::exactDigits;
+inline constexpr long long maxExponent = platform::exactExponent;
 
 enum class Kind {
     Unique,     // the determinant is not zero: one solution
@@ -26,22 +26,44 @@ enum class Kind {
 
 enum class Unknown { X, Y };
 
-// A rational number in lowest terms, each part a whole number: the denominator is positive, and 1
-// for a whole number.
-struct Fraction
+// A number as the program tells it exactly: a decimal, or a fraction of whole numbers in lowest
+// terms with a positive denominator other than 1.
+struct Number
 {
-    platform::Decimal numerator;
-    platform::Decimal denominator;
+    platform::Decimal value; // the decimal, or the fraction's numerator
+    std::optional<platform::Decimal> denominator;
 
-    bool operator==(const Fraction &) const = default;
+    bool operator==(const Number &) const = default;
+};
+
+// A number told as briefly as it is exact: a decimal of at most the shown digits, else a fraction
+// of at most the shown digits above and below, else the decimal rounded to the shown digits.
+struct Told
+{
+    Number number;
+    bool rounded = false;
 };
 
 // What is known of a shown value against the exact one.
 struct Exactness
 {
-    bool rounded = false;          // the value shown is not the exact value
-    std::optional<Fraction> exact; // where rounded: the exact value, when both of its parts have
-                                   // at most the shown digits
+    bool rounded = false;        // the value shown is not the exact value
+    std::optional<Number> exact; // where rounded, the exact value where it is short: a decimal
+                                 // of at most 30 significant digits, else a fraction of at most
+                                 // the shown digits above and below
+};
+
+// Every solution of a system that has infinitely many.
+struct Solutions
+{
+    enum class Form {
+        XFromY, // X = constant − slope·Y, for any Y (a slope of 0: X is constant, Y anything)
+        YAlone, // Y = constant, for any X
+        Any,    // every pair of X and Y
+    };
+    Form form = Form::Any;
+    Told constant;
+    Told slope;
 };
 
 class System
@@ -53,8 +75,9 @@ public:
 
     Kind kind() const;
 
-    // The exact value coefficient i (a1, b1, c1, a2, b2, c2) was read as.
-    Fraction coefficient(std::size_t i) const;
+    // The exact value coefficient i (a1, b1, c1, a2, b2, c2) was read as, as a fraction (no
+    // denominator for a whole number).
+    Number coefficient(std::size_t i) const;
 
     // The solution's value of an unknown, rounded to the shown digits by the program's one rule
     // (platform::roundedDecimal). Unique systems only.
@@ -64,14 +87,21 @@ public:
     // short. Unique systems only.
     Exactness exactness(Unknown unknown, const platform::Decimal &shown) const;
 
+    // Every solution, of a system with infinitely many.
+    Solutions solutions() const;
+
 private:
     struct Values;
     explicit System(std::shared_ptr<const Values> values);
     std::shared_ptr<const Values> m_values;
 };
 
-// The value of a scanned number, every digit of it (3 for "3,000", 255 for "&HFF"); none for a
-// hexadecimal or octal number beyond the bounds.
-std::optional<platform::Decimal> valueRead(const platform::ScannedNumber &number);
+// The value of a scanned number, every digit of it (3 for "3,000", 255 for "&HFF", 3/8 for
+// "1,5/4"); none for a hexadecimal or octal number beyond the bounds.
+std::optional<Number> valueRead(const platform::ScannedNumber &number);
+
+// The double nearest a fraction's exact quotient (correctly rounded, ties to even). One too
+// large for a double raises ErrorCode::Overflow; one too small reads as 0 or a subnormal.
+double fractionToNumber(const platform::ScannedNumber &fraction);
 
 } // namespace solver::exact

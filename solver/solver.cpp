@@ -63,16 +63,25 @@ double computeX(const Coefficients &c)
     return divide(u, m);
 }
 
+double toNumber(const platform::ScannedNumber &number)
+{
+    return number.denominator ? exact::fractionToNumber(number) : platform::toNumber(number);
+}
+
+double textToNumber(std::string_view text)
+{
+    return solver::toNumber(platform::scanNumber(text));
+}
+
 Coefficients toCoefficients(const std::array<platform::ScannedNumber, 6> &n)
 {
-    using platform::toNumber;
     Coefficients c{};
-    c.a1 = toNumber(n[0]);
-    c.b1 = toNumber(n[1]);
-    c.a2 = toNumber(n[3]);
-    c.b2 = toNumber(n[4]);
-    c.c1 = toNumber(n[2]);
-    c.c2 = toNumber(n[5]);
+    c.a1 = solver::toNumber(n[0]);
+    c.b1 = solver::toNumber(n[1]);
+    c.a2 = solver::toNumber(n[3]);
+    c.b2 = solver::toNumber(n[4]);
+    c.c1 = solver::toNumber(n[2]);
+    c.c2 = solver::toNumber(n[5]);
     return c;
 }
 
@@ -143,6 +152,13 @@ Result Analysis::solve(exact::Unknown unknown, double (*compute)(const Coefficie
     result.rounded = exactness.rounded;
     result.exact = exactness.exact;
     return result;
+}
+
+std::optional<Solutions> Analysis::solutions() const
+{
+    if (!m_exact || m_exact->kind() != exact::Kind::NotUnique)
+        return std::nullopt;
+    return m_exact->solutions();
 }
 
 Result Analysis::y() const

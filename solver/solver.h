@@ -7,6 +7,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Solves a1·X + b1·Y = c1, a2·X + b2·Y = c2. Two computations meet here:
 // - the double steps: each step one checked double operation (platform/arithmetic.h) in a fixed
@@ -29,6 +30,13 @@ struct Coefficients
 {
     double a1, b1, c1, a2, b2, c2;
 };
+
+// The double nearest a scanned number, a fraction's exact quotient included; one beyond the
+// double range raises Overflow.
+double toNumber(const platform::ScannedNumber &number);
+
+// toNumber(platform::scanNumber(text)).
+double textToNumber(std::string_view text);
 
 // The six scanned texts (a1, b1, c1, a2, b2, c2) rounded to doubles in the order a1, b1, a2, b2,
 // c1, c2; a number beyond the double range raises Overflow.
@@ -56,14 +64,16 @@ struct DoubleSteps
     platform::Decimal value; // rounded to the shown digits, as a box would show it
 };
 
-using exact::Fraction;
+using exact::Number;
+using exact::Solutions;
+using exact::Told;
 
 // What a result box shows, and what is known of it: the facts the window words.
 struct Result
 {
-    platform::Decimal value;       // rounded to the shown digits
-    bool rounded = false;          // value is not the exact value
-    std::optional<Fraction> exact; // where rounded, the exact value when it is a short fraction
+    platform::Decimal value;     // rounded to the shown digits
+    bool rounded = false;        // value is not the exact value
+    std::optional<Number> exact; // where rounded, the exact value where it is short
     DoubleSteps steps;
     // The coefficients are beyond the exact part's bounds: value is the double steps' own, and
     // nothing checked it.
@@ -92,6 +102,8 @@ public:
     const std::optional<Coefficients> &coefficients() const { return m_doubles; }
     // The equations as typed; none where a text is beyond the exact part's bounds.
     const std::optional<exact::System> &exact() const { return m_exact; }
+    // Every solution, where the equations have infinitely many.
+    std::optional<Solutions> solutions() const;
 
 private:
     Result solve(exact::Unknown unknown, double (*compute)(const Coefficients &)) const;

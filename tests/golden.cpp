@@ -10,10 +10,10 @@
 // The file has one row a line, fields separated by tabs; a line starting with '#' is a comment.
 //   read   <text> <bits of the double, 16 hex digits, or an outcome in <>>
 //   solve  <a1> <b1> <c1> <a2> <b2> <c2> <Y text> <Y facts> <Y bits> <X text> <X facts> <X bits>
-// where the text is the value a result box shows (Analysis::y, x: a failure shows its error in <>
-// and no facts), the facts what is known of it, the words the window says them with left out
-// (see factsText), and the bits those of the double steps alone (computeY, computeX), or their
-// error in <>.
+// where the text is the value a result box shows (Analysis::y, x: a failure shows its error in <>,
+// and for infinitely many solutions every solution as its facts), the facts what is known of it,
+// the words the window says them with left out (see factsText), and the bits those of the double
+// steps alone (computeY, computeX), or their error in <>.
 #include "facts.h"
 #include "outcome.h"
 #include "platform/conversions.h"
@@ -51,7 +51,7 @@ std::string bits(double value)
 std::vector<std::string> readRow(const std::string &text)
 {
     try {
-        return {"read", text, bits(platform::textToNumber(text))};
+        return {"read", text, bits(solver::textToNumber(text))};
     } catch (const RuntimeError &e) {
         return {"read", text, outcomeText(e.code())};
     }
@@ -71,8 +71,10 @@ std::vector<std::string> solveRow(const std::array<std::string, 6> &t)
             row.push_back(platform::decimalText(shown.value));
             row.push_back(factsText(shown));
         } catch (const RuntimeError &e) {
+            // A verdict of infinitely many carries every solution.
+            const auto solutions = analysis.solutions();
             row.push_back(outcomeText(e.code()));
-            row.emplace_back();
+            row.push_back(solutions ? solutionsText(*solutions) : std::string());
         }
         try {
             if (!analysis.coefficients())
@@ -203,6 +205,14 @@ public:
         }
     }
 
+    // A fraction of two decimals, now and then one the reader ends at its "/".
+    std::string fraction()
+    {
+        const char *const ends[] = {"", "", "", "", "/0", "/x", "/2"};
+        return decimal(3, 2) + "/" + (pick(0, 4) == 0 ? "-" : "") + digits(pick(1, 3), true) +
+               ends[pick(0, 6)];
+    }
+
     // "&O" or "&H" and up to `most` octal or hexadecimal digits.
     std::string radix(bool octal, int most)
     {
@@ -308,6 +318,25 @@ int write(const char *path)
     out << "# Systems of long octal and hexadecimal texts (their exact values and notes).\n";
     for (int i = 0; i < 400; ++i)
         solve([&] { return t.pick(0, 2) == 0 ? t.integer(99) : t.radix(t.pick(0, 1) == 0, 60); });
+    out << "# Fractions read to doubles: the exact quotient, rounded once.\n";
+    for (int i = 0; i < 200; ++i)
+        read(t.fraction());
+    out << "# Systems of fractions, and equations with infinitely many solutions.\n";
+    for (int i = 0; i < 300; ++i)
+        solve([&] { return t.pick(0, 1) == 0 ? t.integer(9) : t.fraction(); });
+    for (int i = 0; i < 200; ++i) {
+        // The second equation k times the first, or the first again with fractions.
+        const int k = t.pick(2, 9), a = t.pick(0, 2) == 0 ? 0 : t.pick(-9, 9), b = t.pick(-9, 9),
+                  c = t.pick(-99, 99);
+        const std::string f = t.fraction(), g = t.fraction();
+        const std::array<std::string, 6> system =
+            i % 2 == 0
+                ? std::array<std::string, 6>{std::to_string(a),     std::to_string(b),
+                                             std::to_string(c),     std::to_string(k * a),
+                                             std::to_string(k * b), std::to_string(k * c)}
+                : std::array<std::string, 6>{f, g, std::to_string(c), f, g, std::to_string(c)};
+        out << join(solveRow(system)) << '\n';
+    }
     return out ? 0 : 2;
 }
 

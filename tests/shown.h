@@ -1,6 +1,7 @@
 #pragma once
 
 // What the solver shows for an unknown, in the terms of the independent checker (truth.h).
+#include "facts.h"
 #include "platform/runtimeerror.h"
 #include "solver/solver.h"
 #include "truth.h"
@@ -16,13 +17,17 @@ inline truth::Texts checkerTexts(const solver::CoefficientTexts &t)
     return texts;
 }
 
-// A short exact value as the checker reads it: "p/q", or "p".
-inline std::string fractionText(const solver::Fraction &value)
+// Every solution, in the checker's terms.
+inline truth::Family familyOf(const solver::Solutions &solutions)
 {
-    const std::string numerator = platform::decimalText(value.numerator);
-    if (value.denominator == platform::Decimal{false, "1", 0})
-        return numerator;
-    return numerator + "/" + platform::decimalText(value.denominator);
+    using Form = solver::Solutions::Form;
+    const auto told = [](const solver::Told &t) {
+        return truth::Told{numberText(t.number), t.rounded};
+    };
+    const truth::Family::Form form = solutions.form == Form::XFromY   ? truth::Family::Form::XFromY
+                                     : solutions.form == Form::YAlone ? truth::Family::Form::YAlone
+                                                                      : truth::Family::Form::Any;
+    return {form, told(solutions.constant), told(solutions.slope)};
 }
 
 inline truth::Shown shownBy(const solver::Analysis &analysis,
@@ -36,7 +41,7 @@ inline truth::Shown shownBy(const solver::Analysis &analysis,
         shown.text = platform::decimalText(result.value);
         shown.rounded = result.rounded;
         if (result.exact)
-            shown.exact = fractionText(*result.exact);
+            shown.exact = numberText(*result.exact);
         switch (result.steps.outcome) {
         case Outcome::Value:
             shown.steps = truth::StepsOutcome::Value;
@@ -62,6 +67,8 @@ inline truth::Shown shownBy(const solver::Analysis &analysis,
             break;
         case ErrorCode::NotUnique:
             shown.failure = truth::Failure::NotUnique;
+            if (const auto solutions = analysis.solutions())
+                shown.solutions = familyOf(*solutions);
             break;
         case ErrorCode::Overflow:
             shown.failure = truth::Failure::Overflow;

@@ -1,5 +1,6 @@
 #include "platform/conversions.h"
 #include "platform/runtimeerror.h"
+#include "solver/solver.h"
 #include "testsupport.h"
 #include "truth.h"
 
@@ -15,7 +16,7 @@
 using platform::ErrorCode;
 using platform::numberToText;
 using platform::RuntimeError;
-using platform::textToNumber;
+using solver::textToNumber;
 
 class TestConversions : public QObject
 {
@@ -103,6 +104,12 @@ void TestConversions::readsNumber_data()
     QTest::newRow("minus sign U+2212")                         << "\u22125"                               << -5.0;
     QTest::newRow("minus sign U+2212 in the exponent")         << "1E\u22122"                             << 0.01;
     QTest::newRow("zero-width space is no blank")              << "1\u200B000"                            << 1.0;
+    QTest::newRow("a fraction, the exact quotient rounded")    << "0.1/0.3"                               << 1.0 / 3;
+    QTest::newRow("a fraction with a negative denominator")    << "3/-4"                                  << -0.75;
+    QTest::newRow("a fraction rounded half to even")           << "9007199254740993/1"                    << 9007199254740992.0;
+    QTest::newRow("a fraction below the range")                << "1/1e400"                               << 0.0;
+    QTest::newRow("a zero fraction keeps its sign")            << "0/-5"                                  << -0.0;
+    QTest::newRow("a zero denominator ends the number")        << "2/0"                                   << 2.0;
     // clang-format on
 }
 
@@ -126,6 +133,7 @@ void TestConversions::readsOverflowAsFailure_data()
     QTest::newRow("small mantissa, large exponent")     << "0.000001e315";
     QTest::newRow("hexadecimal beyond the range")       << "&H" + QString(300, QLatin1Char('F'));
     QTest::newRow("octal beyond the range")             << "&O" + QString(400, QLatin1Char('7'));
+    QTest::newRow("a fraction beyond the range")        << "1e300/1e-300";
     // clang-format on
 }
 
@@ -170,6 +178,8 @@ void TestConversions::tellsWhatWasLeft_data()
     QTest::newRow("blank before the exponent")      << "1 000 E3"         << ""      << 2;
     QTest::newRow("blank inside hexadecimal")       << "&H F"             << ""      << 2;
     QTest::newRow("blank after the number only")    << "1000 "            << ""      << 0;
+    QTest::newRow("blanks beside a fraction's slash") << " 1 000 / 3 "    << ""      << 1;
+    QTest::newRow("a zero denominator is left")     << "1/0"              << "/0"    << 0;
     // clang-format on
 }
 

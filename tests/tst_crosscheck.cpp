@@ -27,6 +27,7 @@ void TestCrossCheck::systems_data()
     QTest::newRow("whole coefficients from -20 to 20") << 0 << 1000;
     QTest::newRow("one or two decimals from -20 to 20") << 1 << 1000;
     QTest::newRow("adversarial") << 2 << 2000;
+    QTest::newRow("fractions, and infinitely many solutions") << 3 << 1000;
 }
 
 void TestCrossCheck::systems()
@@ -34,7 +35,7 @@ void TestCrossCheck::systems()
     QFETCH(int, kind);
     QFETCH(int, count);
     const std::function<std::array<std::string, 6>(std::mt19937_64 &)> generators[] = {
-        truth::wholeSystem, truth::decimalSystem, truth::adversarialSystem};
+        truth::wholeSystem, truth::decimalSystem, truth::adversarialSystem, truth::fractionSystem};
     std::mt19937_64 random(20261208 + std::uint64_t(kind));
     truth::Checker checker;
     for (int i = 0; i < count; ++i) {
@@ -45,9 +46,12 @@ void TestCrossCheck::systems()
                                       .c_str());
     }
     const truth::Tally &n = checker.tally();
-    qInfo("re-derived: %ld results, %ld rounded values, %ld differing double steps, %ld verdicts",
-          n.results, n.valueFacts, n.stepFacts, n.verdicts);
+    qInfo("re-derived: %ld results, %ld rounded values, %ld differing double steps, %ld verdicts "
+          "(%ld with every solution told)",
+          n.results, n.valueFacts, n.stepFacts, n.verdicts, n.families);
     QVERIFY(n.results > count / 2);
+    if (kind == 3)
+        QVERIFY(n.families > count / 10);
     if (kind > 0) // decimals and edges make the double steps differ
         QVERIFY(n.stepFacts > 0 && n.valueFacts > 0);
 }
@@ -82,6 +86,17 @@ void TestCrossCheck::claims_data()
     QTest::newRow("a solution beyond the doubles")      << QStringList{"1E-300", "0", "1E300", "0", "1", "1"};
     QTest::newRow("a solution below the doubles")       << QStringList{"1E300", "0", "1E-100", "0", "1", "1"};
     QTest::newRow("past the exact bounds")              << QStringList{"1" + QString(1001, '0'), "1", "3", "1", "-1", "1"};
+    QTest::newRow("X = 3 - Y, for any Y")               << QStringList{"1", "1", "3", "2", "2", "6"};
+    QTest::newRow("X = 2, Y anything")                  << QStringList{"1", "0", "2", "2", "0", "4"};
+    QTest::newRow("Y alone, X anything")                << QStringList{"0", "3", "1", "0", "6", "2"};
+    QTest::newRow("any X and Y")                        << QStringList{"0", "0", "0", "0", "0", "0"};
+    QTest::newRow("no unknowns, c2 alone nonzero")      << QStringList{"0", "0", "0", "0", "0", "1"};
+    QTest::newRow("infinitely many, rounded numbers")   << QStringList{"3", "1", "1", "6", "2", "2"};
+    QTest::newRow("a teacher's 1 and 1")                << QStringList{"1", "1", "2", "1", "1.000000000000001", "2.000000000000001"};
+    QTest::newRow("a short decimal, not a fraction")    << QStringList{"2", "0", "-4.00000000000001", "0", "1", "1"};
+    QTest::newRow("fractions as typed")                 << QStringList{"1/3", "-2/5", "1", "1,5/4", "3/-4", "2"};
+    QTest::newRow("fractions partly read")              << QStringList{"1/0", "1/x", "1/2/3", "2", "&H1/2", "1"};
+    QTest::newRow("a fraction beyond the doubles")      << QStringList{"1e300/1e-300", "0", "1", "0", "1", "1"};
     // clang-format on
 }
 

@@ -103,6 +103,9 @@ void TestSolver::solves_data()
     QTest::newRow("same line twice")                        << "1"      << "1"     << "1"      << "2"     << "2"      << "2"     << "<not unique>"      << "<not unique>";
     QTest::newRow("all empty")                              << ""       << ""      << ""       << ""      << ""       << ""      << "<not unique>"      << "<not unique>";
     QTest::newRow("no unknowns, nonzero right side")        << "0"      << "0"     << "1"      << "0"     << "0"      << "0"     << "<no solution>"     << "<no solution>";
+    QTest::newRow("no unknowns, second right side nonzero") << "0"      << "0"     << "0"      << "0"     << "0"      << "1"     << "<no solution>"     << "<no solution>";
+    QTest::newRow("fractions as typed")                     << "1/3"    << "1/3"   << "1"      << "1/2"   << "-1/2"   << "0"     << "1.5"               << "1.5";
+    QTest::newRow("a fraction of decimals, exactly")        << "0,1/0.3" << "0"    << "1"      << "0"     << "3/-4"   << "1,5/4" << "-0.5"              << "3";
     QTest::newRow("one empty equation, one line")           << "1"      << "1"     << "2"      << "0"     << "0"      << "0"     << "<not unique>"      << "<not unique>";
     QTest::newRow("empty equation with nonzero right side") << "1"      << "1"     << "2"      << "0"     << "0"      << "5"     << "<no solution>"     << "<no solution>";
     QTest::newRow("Y-only equations agreeing")              << "0"      << "2"     << "4"      << "0"     << "1"      << "2"     << "<not unique>"      << "<not unique>";
@@ -225,6 +228,12 @@ void TestSolver::readsExactValue_data()
     QTest::newRow("zeros do not count")            << "00" + thousandDigits + "000" << thousandDigits + "000";
     QTest::newRow("exponent 1000: within")         << "1e-1000"                  << "1/1" + QString(1000, QLatin1Char('0'));
     QTest::newRow("exponent 1001: beyond")         << "1e-1001"                  << "";
+    QTest::newRow("a fraction in lowest terms")    << "6/-8"                     << "-3/4";
+    QTest::newRow("a fraction of decimals")        << " 1,5 / 4 "                << "3/8";
+    QTest::newRow("a zero denominator ends it")    << "1/0"                      << "1";
+    QTest::newRow("a second slash ends it")        << "1/2/3"                    << "1";
+    QTest::newRow("hexadecimal numerator ends it") << "&H1/2"                    << "1";
+    QTest::newRow("a part beyond the bounds")      << "1/1e-1001"                << "1";
     // clang-format on
 }
 
@@ -238,12 +247,12 @@ void TestSolver::readsExactValue()
     const auto &reading = analysis.exact();
     QString read;
     if (reading) {
-        const solver::Fraction value = reading->coefficient(0);
-        read = QString::fromStdString(
-            platform::decimalText(value.numerator, platform::Notation::Plain));
-        if (value.denominator != platform::Decimal{false, "1", 0})
+        const solver::Number value = reading->coefficient(0);
+        read =
+            QString::fromStdString(platform::decimalText(value.value, platform::Notation::Plain));
+        if (value.denominator)
             read += "/" + QString::fromStdString(
-                              platform::decimalText(value.denominator, platform::Notation::Plain));
+                              platform::decimalText(*value.denominator, platform::Notation::Plain));
     }
     QCOMPARE(read, exact);
 }
@@ -259,7 +268,7 @@ void TestSolver::notesTheExactValue_data()
     QTest::newRow("X is 0, doubles give a tiny X") << QStringList{"1", "3", "7", "9", "3", "7"}                        << "exactly=7/3"                 << "doubles=-7.89491928622333E-16";
     QTest::newRow("nearly parallel decimals")     << QStringList{"0.1", "0.2", "0.3", "0.2", "0.4000001", "0.6000001"} << "doubles=1.00000000138778"    << "doubles=0.999999997224442";
     QTest::newRow("exact results: no facts")      << QStringList{"2", "3", "8", "1", "1", "3"}                          << ""                            << "";
-    QTest::newRow("rounded to 15 digits")         << QStringList{"1", "0", "123456789012345678", "0", "1", "1"}        << ""                            << "rounded";
+    QTest::newRow("rounded to 15 digits")         << QStringList{"1", "0", "123456789012345678", "0", "1", "1"}        << ""                            << "exactly=1.23456789012345678E+17";
     QTest::newRow("a third")                      << QStringList{"3", "0", "1", "0", "3", "1"}                          << "exactly=1/3"                 << "exactly=1/3";
     QTest::newRow("a coefficient beyond doubles") << QStringList{"1E400", "0", "1E400", "1", "1", "3"}                  << "doubles=<unread>"            << "doubles=<unread>";
     QTest::newRow("the doubles divide by zero")   << QStringList{"1", "1", "2", "1", "1.0000000000000001", "2"}         << "doubles=<division by zero>"  << "doubles=<division by zero>";

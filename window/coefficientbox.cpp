@@ -1,9 +1,9 @@
 #include "coefficientbox.h"
 
 #include "colours.h"
+#include "roundedtext.h"
 #include "wording.h"
 
-#include "platform/conversions.h"
 #include "solver/exact.h"
 
 #include <QPainter>
@@ -11,13 +11,20 @@
 
 #include <algorithm>
 
+namespace {
+
+// What stands before the value read in a box that shows it.
+const QString readMark = QStringLiteral("\u2192");
+
+} // namespace
+
 CoefficientBox::CoefficientBox(QWidget *parent) : TextBox(parent)
 {
     // While the text changes under the user's hands, the last read-back no longer speaks of it;
     // a text set from elsewhere is read back at once.
     connect(this, &QLineEdit::textChanged, this, [this] {
         if (hasFocus())
-            m_readBack.clear();
+            m_reading.reset();
         else
             readTextBack();
         updateNote();
@@ -25,20 +32,52 @@ CoefficientBox::CoefficientBox(QWidget *parent) : TextBox(parent)
     });
 }
 
-QString CoefficientBox::readBack(const QString &text)
+std::optional<CoefficientBox::Reading> CoefficientBox::reading(const QString &text)
 {
     const QByteArray utf8 = text.toUtf8();
     const platform::ScannedNumber number =
         platform::scanNumber(std::string_view(utf8.constData(), std::size_t(utf8.size())));
+    if (number.readAsTyped())
+        return std::nullopt;
     const QString rest = QString::fromUtf8(utf8.constData() + number.restBegin,
                                            qsizetype(number.restEnd - number.restBegin));
-    return Wording::readBack(number, solver::exact::valueRead(number), rest);
+    const std::optional<solver::Number> value = solver::exact::valueRead(number);
+    Reading read;
+    read.value = Wording::valueRead(number, value);
+    read.sentence = Wording::readBack(number, read.value, rest);
+    if (value && !value->denominator)
+        read.decimal = value->value;
+    return read;
 }
 
 void CoefficientBox::readTextBack()
 {
-    m_readBack = readBack(text());
+    m_reading = reading(text());
     updateNote();
+    update();
+}
+
+QStringList CoefficientBox::valueNote() const
+{
+    return m_reading ? QStringList{m_reading->sentence} : QStringList();
+}
+
+// Without the focus, a text not read as typed shows the value read, rounded to fit where it
+// must be; with the focus, the text as typed, to be edited.
+QString CoefficientBox::shownText() const
+{
+    if (hasFocus() || !m_reading)
+        return displayText();
+    const auto marked = [this](const QString &value) { return fits(readMark + value); };
+    if (m_reading->decimal)
+        return readMark + roundedToFit(*m_reading->decimal, m_reading->value, marked);
+    return fontMetrics().elidedText(readMark + m_reading->value, Qt::ElideRight,
+                                    textArea().width());
+}
+
+void CoefficientBox::focusInEvent(QFocusEvent *event)
+{
+    TextBox::focusInEvent(event);
     update();
 }
 
@@ -51,12 +90,13 @@ void CoefficientBox::focusOutEvent(QFocusEvent *event)
 // A dotted line under the text as drawn (from its start, when it is wider than the box).
 void CoefficientBox::paintOverText(QPainter &painter)
 {
-    if (m_readBack.isEmpty())
+    if (!m_reading)
         return;
     const QRect area = textArea();
     const QFontMetrics metrics = fontMetrics();
-    const int width = std::min(metrics.horizontalAdvance(displayText()), area.width());
-    const int left = textFits() ? area.left() + (area.width() - width) / 2 : area.left();
+    const QString shown = shownText();
+    const int width = std::min(metrics.horizontalAdvance(shown), area.width());
+    const int left = fits(shown) ? area.left() + (area.width() - width) / 2 : area.left();
     const int y = area.center().y() + (metrics.ascent() - metrics.descent()) / 2 + 3;
     painter.setPen(QPen(markColour(this), 2, Qt::DotLine));
     painter.drawLine(left, y, left + width, y);

@@ -2,9 +2,22 @@
 
 #include "colours.h"
 
+#include <QKeyEvent>
+
 void FocusPushButton::paintEvent(QPaintEvent *event)
 {
     QPushButton::paintEvent(event);
     if (hasFocus())
         drawFocusOutline(this, palette().color(QPalette::Button));
+}
+
+void FocusPushButton::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            animateClick();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }

@@ -41,8 +41,10 @@ frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
     m_txtAns2 = built.coefficients[5];
     m_txtRes = built.y;
     m_txtRes2 = built.x;
-    m_y = {QStringLiteral("Y"), &solver::Analysis::y, m_txtRes, {}, false};
-    m_x = {QStringLiteral("X"), &solver::Analysis::x, m_txtRes2, {}, false};
+    m_y = {QStringLiteral("Y"), &solver::Analysis::y, m_txtRes, {}};
+    m_x = {QStringLiteral("X"), &solver::Analysis::x, m_txtRes2, {}};
+    for (Unknown *unknown : {&m_y, &m_x})
+        unknown->box->setUnknown(unknown->name);
     m_cmdCalc = built.calculate;
     m_Command1 = built.exit;
     m_Image3 = built.banner;
@@ -142,24 +144,20 @@ void frmTarnyxEquations::connectHandlers()
     connect(m_txtRes, &TextBox::clicked, this, [this] { dispatch(&frmTarnyxEquations::solveY); });
     connect(m_txtRes2, &TextBox::clicked, this, [this] { dispatch(&frmTarnyxEquations::solveX); });
     // A result is drawn as current only while the coefficients are those it came from.
-    for (CoefficientBox *box : {m_txt1X, m_txt1Y, m_txtAns1, m_txt2X, m_txt2Y, m_txtAns2})
+    for (CoefficientBox *box : coefficientBoxes())
         connect(box, &QLineEdit::textChanged, this, &frmTarnyxEquations::updateStale);
-    for (Unknown *unknown : {&m_y, &m_x}) {
-        connect(unknown->box, &QLineEdit::textEdited, this, [this, unknown] {
-            unknown->failed = false; // typed by the user: no longer a result
-            updateStale();
-        });
-    }
+    for (Unknown *unknown : {&m_y, &m_x})
+        connect(unknown->box, &QLineEdit::textEdited, this, &frmTarnyxEquations::updateStale);
 }
 
-// A result box holding a result is stale when the latest computation of it failed (it keeps
-// its earlier text) or the coefficients have changed since it was computed.
+// A result box holding a result is stale exactly when the coefficients differ from those it was
+// computed from.
 void frmTarnyxEquations::updateStale()
 {
     const solver::CoefficientTexts now = coefficientTexts();
     for (Unknown *unknown : {&m_y, &m_x}) {
         const bool result = unknown->box->holdsResult() && !unknown->box->text().isEmpty();
-        unknown->box->setStale(result && (unknown->failed || unknown->from != now));
+        unknown->box->setStale(result && unknown->from != now);
     }
 }
 
@@ -171,12 +169,12 @@ void frmTarnyxEquations::dispatch(Outcome (frmTarnyxEquations::*handler)()) noex
         if (!outcome.failure) {
             // The results were written into boxes without the focus: a screen reader says them.
             if (!outcome.written.isEmpty())
-                m_announcer->announce(Wording::spokenResults(outcome.written));
+                m_announcer->announce(Wording::spokenResults(outcome.written, outcome.misread));
             return;
         }
         message = *outcome.failure;
     } catch (...) {
-        message = Wording::currentError();
+        message = Wording::currentError(std::nullopt);
     }
     m_reporter(this, message);
 }
@@ -201,24 +199,42 @@ frmTarnyxEquations::Outcome frmTarnyxEquations::solve(std::initializer_list<Unkn
 {
     const solver::CoefficientTexts texts = usedCoefficientTexts();
     Outcome outcome;
+    QStringList misreadSentences;
+    for (const auto &[name, value] : misreadCoefficients()) {
+        outcome.misread.append(Wording::misreadSpoken(name, value));
+        misreadSentences.append(Wording::misreadSentence(name, value));
+    }
+    std::optional<solver::Analysis> analysis;
     Unknown *current = *unknowns.begin();
     try {
-        const solver::Analysis analysis(texts);
+        analysis.emplace(texts);
         for (Unknown *unknown : unknowns) {
             current = unknown;
-            const solver::Result result = (analysis.*unknown->solve)();
+            const solver::Result result = (*analysis.*unknown->solve)();
             unknown->from = texts;
-            unknown->failed = false;
+            const bool fraction = result.exact && result.exact->denominator;
             unknown->box->showResult(result.value, Wording::number(result.value),
-                                     Wording::resultNote(result));
+                                     Wording::resultNote(result),
+                                     fraction ? Wording::number(*result.exact) : QString());
             outcome.written.append(Wording::equation(unknown->name, unknown->box->text()));
         }
     } catch (...) {
-        // The message says what failed and what the boxes keep.
-        current->failed = true;
-        const bool neither = outcome.written.isEmpty() && unknowns.size() > 1;
-        outcome.failure =
-            Wording::failure(Wording::currentError(), outcome.written, current->name, neither);
+        // The message names the coefficients not read as typed, says what failed and what the
+        // boxes keep.
+        const QString why = Wording::currentError(analysis ? analysis->solutions() : std::nullopt);
+        QString keeps;
+        if (outcome.written.isEmpty() && unknowns.size() > 1) {
+            QStringList keeping;
+            for (Unknown *unknown : unknowns) {
+                if (!unknown->box->text().isEmpty())
+                    keeping.append(unknown->name);
+            }
+            keeps = Wording::neitherComputed(keeping);
+        } else {
+            keeps = Wording::notComputed(outcome.written, current->name,
+                                         !current->box->text().isEmpty());
+        }
+        outcome.failure = Wording::sentences(misreadSentences + QStringList{why, keeps});
     }
     updateStale();
     return outcome;
@@ -228,6 +244,25 @@ frmTarnyxEquations::Outcome frmTarnyxEquations::Command1_Click()
 {
     close();
     return {};
+}
+
+std::array<CoefficientBox *, 6> frmTarnyxEquations::coefficientBoxes() const
+{
+    return {m_txt1X, m_txt1Y, m_txtAns1, m_txt2X, m_txt2Y, m_txtAns2};
+}
+
+// The coefficients by the names the equations give them, in the boxes' order.
+std::vector<std::pair<QString, QString>> frmTarnyxEquations::misreadCoefficients() const
+{
+    static const char *const names[] = {"a1", "b1", "c1", "a2", "b2", "c2"};
+    std::vector<std::pair<QString, QString>> misread;
+    const auto boxes = coefficientBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        const QString value = boxes[i]->misreadValue();
+        if (!value.isEmpty())
+            misread.emplace_back(QString::fromLatin1(names[i]), value);
+    }
+    return misread;
 }
 
 solver::CoefficientTexts frmTarnyxEquations::coefficientTexts() const
@@ -241,7 +276,7 @@ solver::CoefficientTexts frmTarnyxEquations::coefficientTexts() const
 // too (it would otherwise say so only on losing the focus).
 solver::CoefficientTexts frmTarnyxEquations::usedCoefficientTexts()
 {
-    for (CoefficientBox *box : {m_txt1X, m_txt1Y, m_txtAns1, m_txt2X, m_txt2Y, m_txtAns2})
+    for (CoefficientBox *box : coefficientBoxes())
         box->readTextBack();
     return coefficientTexts();
 }

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <array>
+
 #include <functional>
 #include <initializer_list>
 #include <memory>
@@ -45,22 +47,23 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    // One unknown: its name, how the analysis gives it, its box, and what the box shows:
-    // computed from which coefficient texts, and whether the latest computation of it succeeded.
+    // One unknown: its name, how the analysis gives it, its box, and the coefficient texts the
+    // box's result was computed from.
     struct Unknown
     {
         QString name;
         solver::Result (solver::Analysis::*solve)() const;
         ResultBox *box = nullptr;
         solver::CoefficientTexts from;
-        bool failed = false;
     };
 
-    // What a handler did: the results it wrote ("Y = 2"), and why it stopped, if it failed (the
-    // message, with what the boxes keep).
+    // What a handler did: the results it wrote ("Y = 2"), the coefficients it did not read as
+    // typed ("a1 read as 1"), and why it stopped, if it failed (the message, with what the
+    // boxes keep).
     struct Outcome
     {
         QStringList written;
+        QStringList misread;
         std::optional<QString> failure;
     };
 
@@ -78,10 +81,14 @@ private:
     Outcome solve(std::initializer_list<Unknown *> unknowns);
     solver::CoefficientTexts usedCoefficientTexts();
     solver::CoefficientTexts coefficientTexts() const;
+    // The coefficients not read as typed, each with its value, as of the last read-back.
+    std::vector<std::pair<QString, QString>> misreadCoefficients() const;
 
     // Runs a handler, then speaks what it wrote or reports why it failed; no exception gets
     // past it to the event loop.
     void dispatch(Outcome (frmTarnyxEquations::*handler)()) noexcept;
+
+    std::array<CoefficientBox *, 6> coefficientBoxes() const;
 
     CoefficientBox *m_txt1X = nullptr;
     CoefficientBox *m_txt1Y = nullptr;

@@ -9,23 +9,36 @@ ResultBox::ResultBox(QWidget *parent) : TextBox(parent)
     connect(this, &QLineEdit::textEdited, this, [this] {
         m_holdsResult = false;
         m_valueNote.clear(); // it spoke of the result, which is gone
+        m_fraction.clear();
+        updateNote();
+        updateColours();
     });
 }
 
-void ResultBox::showResult(const platform::Decimal &value, const QString &text, const QString &note)
+void ResultBox::setUnknown(const QString &unknown)
+{
+    m_unknown = unknown;
+}
+
+void ResultBox::showResult(const platform::Decimal &value, const QString &text,
+                           const QStringList &note, const QString &fraction)
 {
     m_value = value;
-    setText(text);
-    setCursorPosition(0);
     m_holdsResult = true;
     m_valueNote = note;
+    m_fraction = fraction;
+    setText(text);
+    setCursorPosition(0);
     updateNote();
+    updateColours();
 }
 
 QString ResultBox::shownText() const
 {
-    if (!m_holdsResult)
+    if (!m_holdsResult || fits(text()))
         return displayText();
+    if (!m_fraction.isEmpty() && fits(m_fraction))
+        return m_fraction;
     return roundedToFit(m_value, text(), [this](const QString &t) { return fits(t); });
 }
 
@@ -41,9 +54,10 @@ void ResultBox::setStale(bool stale)
     updateNote();
 }
 
+// A stale result, and a typed text while the box does not have the focus, are drawn dimmed.
 void ResultBox::updateColours()
 {
-    if (!m_stale) {
+    if (!m_stale && !(typed() && !hasFocus())) {
         setPalette(QPalette()); // every colour from the window again
         return;
     }
@@ -56,13 +70,40 @@ void ResultBox::updateColours()
     setPalette(own);
 }
 
-QString ResultBox::valueNote() const
+QStringList ResultBox::valueNote() const
 {
-    return m_stale ? Wording::staleNote() : m_valueNote;
+    if (m_stale)
+        return {Wording::staleNote()};
+    if (typed())
+        return {Wording::typedResultNote(m_unknown)};
+    return m_valueNote;
+}
+
+// A typed text is described as typed, not as what the box is for.
+QString ResultBox::description() const
+{
+    return typed() ? QString() : TextBox::description();
+}
+
+QString ResultBox::textLine(const QString &text) const
+{
+    return m_holdsResult ? Wording::resultLine(text) : TextBox::textLine(text);
 }
 
 // With a note, the tooltip also gives the value, every digit, on a line of its own.
 bool ResultBox::tipShowsText() const
 {
     return TextBox::tipShowsText() || (!valueNote().isEmpty() && !text().isEmpty());
+}
+
+void ResultBox::focusInEvent(QFocusEvent *event)
+{
+    TextBox::focusInEvent(event);
+    updateColours();
+}
+
+void ResultBox::focusOutEvent(QFocusEvent *event)
+{
+    TextBox::focusOutEvent(event);
+    updateColours();
 }

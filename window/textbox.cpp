@@ -67,14 +67,12 @@ void TextBox::setDescription(const QString &description)
 // "<b>" is shown, not obeyed.
 void TextBox::updateNote()
 {
-    const QString value = valueNote();
-    QStringList description = {m_description, value};
-    description.removeAll(QString());
-    setAccessibleDescription(description.join(QLatin1Char(' ')));
+    const QStringList value = valueNote();
+    setAccessibleDescription(Wording::sentences(QStringList{description()} + value));
 
-    QStringList tip = {value};
+    QStringList tip = value;
     if (tipShowsText())
-        tip.append(Wording::elided(text(), tooltipCharacters));
+        tip.append(textLine(Wording::elided(text(), tooltipCharacters)));
     tip.removeAll(QString());
     const QString plain = tip.join(QLatin1Char('\n'));
     const QString shown =
@@ -82,6 +80,11 @@ void TextBox::updateNote()
     setToolTip(shown);
     // What's This (Shift+F1) tells a keyboard user the same.
     setWhatsThis(shown);
+}
+
+QString TextBox::textLine(const QString &text) const
+{
+    return Wording::typedLine(text);
 }
 
 void TextBox::mousePressEvent(QMouseEvent *event)

@@ -8,8 +8,8 @@
 // - shows its text from the first character whenever it does not have the focus, and Tab into
 //   it selects the whole text, shown from its start;
 // - has a note (tooltip and accessible description): what the box is for and what is known of
-//   its value, and in the tooltip, on lines of their own, that and the text itself when it does
-//   not fit (its first few hundred characters);
+//   its value, and in the tooltip, on lines of their own, that and the text itself, labelled,
+//   when it does not fit (its first few hundred characters);
 // - shows its focus and its edge in any colour scheme.
 // ResultBox and CoefficientBox add what their kind of box says of its value.
 class TextBox : public QLineEdit
@@ -29,8 +29,12 @@ signals:
     void clicked();
 
 protected:
-    // What is known of the value, for the note; nothing here.
-    virtual QString valueNote() const { return {}; }
+    // What is known of the value, for the note, a sentence a line; nothing here.
+    virtual QStringList valueNote() const { return {}; }
+    // What the box is for, as the note says it; the description set here.
+    virtual QString description() const { return m_description; }
+    // The tooltip's line that gives the whole text; here, that it was typed.
+    virtual QString textLine(const QString &text) const;
     // The text as drawn; the text itself here.
     virtual QString shownText() const { return displayText(); }
     // Whether the tooltip gives the text too; here when it does not fit.

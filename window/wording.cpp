@@ -1,5 +1,7 @@
 #include "wording.h"
 
+#include <QLocale>
+
 #include <exception>
 #include <new>
 #include <string>
@@ -30,13 +32,67 @@ QString quoted(const QString &text)
     return QStringLiteral("\u201C%1\u201D").arg(out);
 }
 
-// A short exact value: "p/q", or "p" for a whole number.
-QString fraction(const solver::Fraction &value)
+// The minus sign of a formula, U+2212.
+const QChar minus(0x2212);
+
+// A bound of the exact part, as the window writes a count: in groups of digits ("1,000").
+QString count(long long value)
 {
-    const QString numerator = Wording::number(value.numerator);
-    if (value.denominator == platform::Decimal{false, "1", 0})
-        return numerator;
-    return QStringLiteral("%1/%2").arg(numerator, Wording::number(value.denominator));
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
+    return locale.toString(value);
+}
+
+// X's formula from its facts: X = constant − slope·Y, as "3 − Y", "1/3 + (2/3)Y", "−2Y".
+QString xFromY(const solver::Solutions &s)
+{
+    solver::Number slope = s.slope.number;
+    const bool add = slope.value.negative; // − slope·Y
+    slope.value.negative = false;
+    QString factor =
+        slope == solver::Number{{false, "1", 0}, std::nullopt} ? QString() : Wording::number(slope);
+    if (slope.denominator)
+        factor = QStringLiteral("(%1)").arg(factor);
+    else if (factor.contains(QLatin1Char('E')))
+        factor += QChar(0x00B7);
+    const QString term = factor + QLatin1Char('Y');
+    if (s.constant.number.value.digits.empty())
+        return add ? term : minus + term;
+    return QStringLiteral("%1 %2 %3")
+        .arg(Wording::number(s.constant.number), add ? QStringLiteral("+") : QString(minus), term);
+}
+
+QString solutionsText(const solver::Solutions &s)
+{
+    using Form = solver::Solutions::Form;
+    QString text;
+    switch (s.form) {
+    case Form::XFromY:
+        text = s.slope.number.value.digits.empty()
+                   ? Wording::tr("Infinitely many solutions: X = %1; Y can be any number.")
+                         .arg(Wording::number(s.constant.number))
+                   : Wording::tr("Infinitely many solutions: X = %1, for any Y.").arg(xFromY(s));
+        break;
+    case Form::YAlone:
+        text = Wording::tr("Infinitely many solutions: Y = %1; X can be any number.")
+                   .arg(Wording::number(s.constant.number));
+        break;
+    case Form::Any:
+        return Wording::tr("Infinitely many solutions: any X and Y satisfy both equations.");
+    }
+    if (s.constant.rounded || s.slope.rounded)
+        text = Wording::sentences(
+            {text, Wording::tr("Its numbers are rounded to %1 significant digits.")
+                       .arg(platform::shownDigits)});
+    return text;
+}
+
+// What the bounds of the exact part are, as the messages and notes say them.
+QString beyondBounds()
+{
+    return Wording::tr("a coefficient has more than %1 significant digits, or a last significant "
+                       "digit whose exponent is beyond ±%2")
+        .arg(count(platform::exactDigits), count(platform::exactExponent));
 }
 
 } // namespace
@@ -51,44 +107,56 @@ QString Wording::number(const platform::Decimal &value, platform::Notation notat
     return QString::fromStdString(platform::decimalText(value, notation, rounded, decimalMark));
 }
 
+QString Wording::number(const solver::Number &value)
+{
+    if (!value.denominator)
+        return number(value.value);
+    return QStringLiteral("%1/%2").arg(number(value.value), number(*value.denominator));
+}
+
 QString Wording::equation(const QString &unknown, const QString &text)
 {
     return QStringLiteral("%1 = %2").arg(unknown, text);
 }
 
-QString Wording::resultNote(const solver::Result &result)
+QStringList Wording::resultNote(const solver::Result &result)
 {
     if (result.unchecked)
-        return tr("Computed in double arithmetic, in the fixed order, and not checked: a "
-                  "coefficient has more digits, or a larger exponent, than the exact solution "
-                  "takes.");
-    QStringList sentences;
+        return {tr("Computed in ordinary floating-point arithmetic, in the original order of "
+                   "steps, and not checked: %1.")
+                    .arg(beyondBounds())};
+    QStringList lines;
     if (result.rounded && result.exact)
-        sentences.append(tr("Exactly %1.").arg(fraction(*result.exact)));
+        lines.append(tr("Rounded to %1 significant digits; the exact answer is %2.")
+                         .arg(QString::number(platform::shownDigits), number(*result.exact)));
     else if (result.rounded)
-        sentences.append(tr("Rounded to %1 significant digits; the exact value has more.")
-                             .arg(platform::shownDigits));
+        lines.append(tr("Rounded to %1 significant digits; the exact answer has more digits.")
+                         .arg(platform::shownDigits));
+    if (!result.stepsDiffer())
+        return lines;
+    if (!result.rounded)
+        lines.append(tr("This is the exact answer."));
     using Outcome = solver::DoubleSteps::Outcome;
-    if (result.stepsDiffer()) {
-        switch (result.steps.outcome) {
-        case Outcome::Value:
-            sentences.append(tr("In double arithmetic, in the fixed order: %1.")
-                                 .arg(number(result.steps.value)));
-            break;
-        case Outcome::DivisionByZero:
-            sentences.append(
-                tr("In double arithmetic, in the fixed order, a step divides by zero."));
-            break;
-        case Outcome::Overflow:
-            sentences.append(tr("In double arithmetic, in the fixed order, a step overflows."));
-            break;
-        case Outcome::Unread:
-            sentences.append(
-                tr("In double arithmetic, a coefficient is beyond the range of doubles."));
-            break;
-        }
+    switch (result.steps.outcome) {
+    case Outcome::Value:
+        lines.append(tr("Ordinary floating-point arithmetic, in the original order of steps, "
+                        "would give %1.")
+                         .arg(number(result.steps.value)));
+        break;
+    case Outcome::DivisionByZero:
+        lines.append(tr("Ordinary floating-point arithmetic, in the original order of steps, "
+                        "would divide by zero."));
+        break;
+    case Outcome::Overflow:
+        lines.append(tr("Ordinary floating-point arithmetic, in the original order of steps, "
+                        "would overflow."));
+        break;
+    case Outcome::Unread:
+        lines.append(tr("Ordinary floating-point arithmetic cannot hold a coefficient: it is "
+                        "beyond the range of doubles."));
+        break;
     }
-    return sentences.join(QLatin1Char(' '));
+    return lines;
 }
 
 QString Wording::staleNote()
@@ -96,56 +164,93 @@ QString Wording::staleNote()
     return tr("From earlier equations.");
 }
 
-QString Wording::readBack(const platform::ScannedNumber &number,
-                          const std::optional<platform::Decimal> &value, const QString &rest)
+QString Wording::typedResultNote(const QString &unknown)
 {
-    if (rest.isEmpty() && !number.decimalComma)
-        return {};
-    if (number.length == 0)
-        return tr("Read as %1: %2 is not a number.").arg(Wording::number({}), quoted(rest));
-    // The value read, every digit of it; a whole number in hexadecimal or octal digits in full,
-    // and one too long to convert as typed, without its blanks.
-    using Form = platform::ScannedNumber::Form;
-    QString read;
-    if (value && number.form == Form::Decimal)
-        read = Wording::number(*value);
-    else if (value)
-        read = Wording::number(*value, platform::Notation::Plain);
-    else
-        read = QString::fromLatin1(number.form == Form::Octal ? "&O" : "&H") +
-               QString::fromStdString(number.digits);
-    read = elided(read, quotedCharacters);
-    if (rest.isEmpty())
-        return tr("Read as %1: a comma is a decimal mark here.").arg(read);
-    if (!number.decimalComma)
-        return tr("Read as %1: %2 is not part of the number.").arg(read, quoted(rest));
-    return tr("Read as %1: %2 is not part of the number; a comma is a decimal mark here.")
-        .arg(read, quoted(rest));
+    return tr("Typed here, not computed: Calculate (Alt+A) computes %1.", "the unknown, X or Y")
+        .arg(unknown);
 }
 
-QString Wording::error(platform::ErrorCode code)
+QString Wording::resultLine(const QString &text)
+{
+    return tr("In the box: %1").arg(text);
+}
+
+QString Wording::typedLine(const QString &text)
+{
+    return tr("Typed: %1").arg(text);
+}
+
+QString Wording::valueRead(const platform::ScannedNumber &number,
+                           const std::optional<solver::Number> &value)
+{
+    using Form = platform::ScannedNumber::Form;
+    if (!value)
+        return QString::fromLatin1(number.form == Form::Octal ? "&O" : "&H") +
+               QString::fromStdString(number.digits);
+    // A whole number in hexadecimal or octal digits is written out in full.
+    if (number.form != Form::Decimal)
+        return Wording::number(value->value, platform::Notation::Plain);
+    return Wording::number(*value);
+}
+
+QString Wording::readBack(const platform::ScannedNumber &number, const QString &value,
+                          const QString &rest)
+{
+    if (number.readAsTyped())
+        return {};
+    if (number.length == 0)
+        return tr("Read as %1: %2 is not a number.").arg(value, quoted(rest));
+    QStringList said = {tr("Read as %1.").arg(elided(value, quotedCharacters))};
+    if (!rest.isEmpty())
+        said.append(tr("%1 is not part of the number.").arg(quoted(rest)));
+    if (number.decimalComma)
+        said.append(tr("A comma is a decimal mark here."));
+    if (number.blanks == platform::ScannedNumber::Blanks::Other)
+        said.append(tr("The blanks inside the number are skipped."));
+    return sentences(said);
+}
+
+QString Wording::misreadSentence(const QString &coefficient, const QString &value)
+{
+    return tr("%1 was read as %2, not as typed.", "a coefficient (a1) and its value")
+        .arg(coefficient, elided(value, quotedCharacters));
+}
+
+QString Wording::misreadSpoken(const QString &coefficient, const QString &value)
+{
+    return tr("%1 read as %2", "a coefficient (a1) and its value")
+        .arg(coefficient, elided(value, quotedCharacters));
+}
+
+QString Wording::error(platform::ErrorCode code, const std::optional<solver::Solutions> &solutions)
 {
     using platform::ErrorCode;
     switch (code) {
     case ErrorCode::NoSolution:
         return tr("No solution: the two equations contradict each other.");
     case ErrorCode::NotUnique:
+        if (solutions)
+            return solutionsText(*solutions);
         return tr("No unique solution: infinitely many pairs of X and Y satisfy both equations.");
     case ErrorCode::Overflow:
-        return tr("The numbers are too large to calculate with.");
+        return tr("The equations were not solved exactly: %1. Ordinary floating-point "
+                  "arithmetic, in the original order of steps, then meets a number beyond the "
+                  "range of doubles.")
+            .arg(beyondBounds());
     case ErrorCode::DivisionByZero:
-        return tr("A division by zero in double arithmetic (the numbers are too long to solve "
-                  "exactly).");
+        return tr("The equations were not solved exactly: %1. Ordinary floating-point "
+                  "arithmetic, in the original order of steps, then divides by zero.")
+            .arg(beyondBounds());
     }
     return tr("The calculation failed.");
 }
 
-QString Wording::currentError() noexcept
+QString Wording::currentError(const std::optional<solver::Solutions> &solutions) noexcept
 {
     try {
         throw;
     } catch (const platform::RuntimeError &error) {
-        return Wording::error(error.code());
+        return Wording::error(error.code(), solutions);
     } catch (const std::bad_alloc &) {
         return tr("There is not enough memory to calculate.");
     } catch (...) {
@@ -153,31 +258,49 @@ QString Wording::currentError() noexcept
     }
 }
 
-QString Wording::failure(const QString &why, const QStringList &written, const QString &failed,
-                         bool neither)
+QString Wording::neitherComputed(const QStringList &keeping)
 {
-    QStringList sentences = {why};
-    if (neither) {
-        sentences.append(
-            tr("Neither result could be computed; both boxes keep their earlier values."));
-    } else {
-        for (const QString &result : written)
-            sentences.append(tr("%1 was computed.", "a result written before the failure, "
-                                                    "as \"Y = 1\"")
-                                 .arg(result));
-        sentences.append(
-            tr("%1 could not be computed; its box keeps its earlier value.", "the unknown, X or Y")
-                .arg(failed));
-    }
-    return sentences.join(QLatin1Char(' '));
+    if (keeping.size() > 1)
+        return tr("Neither result could be computed; both boxes keep their earlier values.");
+    if (keeping.size() == 1)
+        return tr("Neither result could be computed; the %1 box keeps its earlier value.",
+                  "the unknown, X or Y")
+            .arg(keeping.front());
+    return tr("Neither result could be computed.");
 }
 
-QString Wording::spokenResults(const QStringList &written)
+QString Wording::notComputed(const QStringList &written, const QString &unknown, bool keeps)
 {
-    QString spoken = written.value(0);
-    for (qsizetype i = 1; i < written.size(); ++i)
-        spoken = tr("%1, %2", "results spoken one after the other").arg(spoken, written.at(i));
-    return spoken;
+    QStringList said;
+    for (const QString &result : written)
+        said.append(tr("%1 was computed.", "a result written before the failure, as \"Y = 1\"")
+                        .arg(result));
+    said.append(keeps ? tr("%1 could not be computed; its box keeps its earlier value.",
+                           "the unknown, X or Y")
+                            .arg(unknown)
+                      : tr("%1 could not be computed.", "the unknown, X or Y").arg(unknown));
+    return sentences(said);
+}
+
+QString Wording::sentences(const QStringList &sentences)
+{
+    QStringList said = sentences;
+    said.removeAll(QString());
+    return said.join(QLatin1Char(' '));
+}
+
+QString Wording::spokenResults(const QStringList &written, const QStringList &misread)
+{
+    const auto list = [](const QStringList &items) {
+        QString spoken = items.value(0);
+        for (qsizetype i = 1; i < items.size(); ++i)
+            spoken = tr("%1, %2", "items spoken one after the other").arg(spoken, items.at(i));
+        return spoken;
+    };
+    if (misread.isEmpty())
+        return list(written);
+    return tr("%1; %2", "the results, then the coefficients not read as typed")
+        .arg(list(written), list(misread));
 }
 
 QString Wording::elided(const QString &text, qsizetype count)

@@ -11,8 +11,9 @@
 #include <optional>
 
 // The window's words for what the engine found. The engine gives facts (solver::Result, a
-// coefficient's reading, an error code); every sentence a user reads or hears about them is worded
-// here, once, through tr(), with each number in a placeholder, written by number().
+// coefficient's reading, an error code, the solutions of equations with infinitely many); every
+// sentence a user reads or hears about them is worded here, once, through tr(), with each number
+// in a placeholder, written by number().
 class Wording
 {
     Q_DECLARE_TR_FUNCTIONS(Wording)
@@ -22,32 +23,57 @@ public:
     static QString number(const platform::Decimal &value);
     static QString number(const platform::Decimal &value, platform::Notation notation,
                           bool rounded = false);
+    // A number told exactly: a decimal, or "p/q".
+    static QString number(const solver::Number &value);
 
     // "Y = 2": an unknown and the text of its result.
     static QString equation(const QString &unknown, const QString &text);
 
-    // What a result box says of its value: nothing for an exact result whose double steps agree.
-    static QString resultNote(const solver::Result &result);
+    // What a result box says of its value, a sentence a line: nothing for an exact result whose
+    // double steps agree.
+    static QStringList resultNote(const solver::Result &result);
     // What a result box from earlier equations says instead.
     static QString staleNote();
+    // What a result box says of a text typed into it, with its unknown ("Y").
+    static QString typedResultNote(const QString &unknown);
+    // The tooltip's line that gives a box's whole text: a computed result's, or a typed one.
+    static QString resultLine(const QString &text);
+    static QString typedLine(const QString &text);
 
-    // How a coefficient's text was read, when that needs saying; empty otherwise. value is what
-    // the number read is worth (none for a hexadecimal or octal number too long to convert); rest
-    // is the text left over, without the blanks at either end.
-    static QString readBack(const platform::ScannedNumber &number,
-                            const std::optional<platform::Decimal> &value, const QString &rest);
+    // What a coefficient's text was read as: the value read, every digit of it, as the window
+    // writes numbers (a fraction in lowest terms; a hexadecimal or octal number too long to
+    // convert as typed, without its blanks).
+    static QString valueRead(const platform::ScannedNumber &number,
+                             const std::optional<solver::Number> &value);
+    // How a coefficient's text was read, when it was not read as typed; empty otherwise. rest is
+    // the text left over, without the blanks at either end.
+    static QString readBack(const platform::ScannedNumber &number, const QString &value,
+                            const QString &rest);
+    // A coefficient not read as typed, in a message ("a1 was read as 1, not as typed.") and as a
+    // screen reader hears it after the results ("a1 read as 1").
+    static QString misreadSentence(const QString &coefficient, const QString &value);
+    static QString misreadSpoken(const QString &coefficient, const QString &value);
 
-    // Why a computation failed, for each error it can raise.
-    static QString error(platform::ErrorCode code);
+    // Why a computation failed, for each error it can raise; infinitely many solutions are told
+    // in full where they are known.
+    static QString error(platform::ErrorCode code,
+                         const std::optional<solver::Solutions> &solutions = std::nullopt);
     // Why the computation failed, for the exception being handled: call it in a catch block.
-    static QString currentError() noexcept;
-    // The whole message of a failed handler: why, the results it wrote before ("Y = 1"), and
-    // what the boxes keep. neither: the handler computed both unknowns and wrote none.
-    static QString failure(const QString &why, const QStringList &written, const QString &failed,
-                           bool neither);
+    static QString currentError(const std::optional<solver::Solutions> &solutions) noexcept;
 
-    // What a screen reader hears after results were written ("Y = 2, X = 1").
-    static QString spokenResults(const QStringList &written);
+    // What a failed handler's message says of the boxes. For a handler that computed both
+    // unknowns and wrote neither: the unknowns whose boxes hold a text they keep.
+    static QString neitherComputed(const QStringList &keeping);
+    // For one unknown (X or Y) that could not be computed, after any that were (written):
+    // whether its box holds a text it keeps.
+    static QString notComputed(const QStringList &written, const QString &unknown, bool keeps);
+
+    // Sentences told one after the other.
+    static QString sentences(const QStringList &sentences);
+
+    // What a screen reader hears after results were written ("Y = 2, X = 1"), and after them
+    // each coefficient not read as typed ("a1 read as 1").
+    static QString spokenResults(const QStringList &written, const QStringList &misread);
 
     // At most `count` characters of text, with "…" where it was cut (never inside a surrogate
     // pair).

@@ -1,5 +1,6 @@
 #include "truth.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -66,15 +67,72 @@ int digitValue(char c, int base)
 }
 
 // A box's number as parts: a whole number in a base (hexadecimal, octal), or decimal digits times
-// ten to an exponent.
-struct Parts
+// ten to an exponent; a fraction has a second such decimal below.
+struct Decimal
 {
-    int base = 10;
-    bool number = false; // whether the text begins with a number at all
+    bool number = false; // whether there was a number at all
     bool negative = false;
-    std::string digits; // significant digits: no leading zeros, and for decimals no trailing ones
+    std::string digits; // significant digits: no leading zeros, and no trailing ones
     long long exponent = 0;
 };
+
+struct Parts : Decimal
+{
+    int base = 10;
+    bool fraction = false;
+    Decimal below;
+};
+
+// A decimal from s[start]: [sign] digits [mark digits] [E|D [sign] digits]; end is where it ends.
+Decimal parseDecimal(const std::string &s, std::size_t start, std::size_t &end)
+{
+    Decimal d;
+    std::size_t i = start;
+    if (i < s.size() && (s[i] == '-' || s[i] == '+'))
+        d.negative = s[i++] == '-';
+    std::string mantissa;
+    long long fraction = 0;
+    for (; i < s.size() && digitValue(s[i], 10) >= 0; ++i)
+        mantissa += s[i];
+    if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
+        std::size_t j = i + 1;
+        for (; j < s.size() && digitValue(s[j], 10) >= 0; ++j, ++fraction)
+            mantissa += s[j];
+        if (!mantissa.empty())
+            i = j;
+    }
+    d.number = !mantissa.empty();
+    end = d.number ? i : start;
+    long long exponent = 0;
+    if (d.number && i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+        std::size_t j = i + 1;
+        const bool expNegative = j < s.size() && s[j] == '-';
+        if (j < s.size() && (s[j] == '-' || s[j] == '+'))
+            ++j;
+        const std::size_t digitsFrom = j;
+        for (; j < s.size() && digitValue(s[j], 10) >= 0; ++j)
+            exponent = exponent > 1'000'000'000 ? exponent : exponent * 10 + (s[j] - '0');
+        if (expNegative)
+            exponent = -exponent;
+        if (j > digitsFrom)
+            end = j;
+    }
+    const std::size_t first = mantissa.find_first_not_of('0');
+    if (first == std::string::npos)
+        return d;
+    const std::size_t last = mantissa.find_last_not_of('0');
+    d.digits = mantissa.substr(first, last + 1 - first);
+    d.exponent = exponent - fraction + static_cast<long long>(mantissa.size() - 1 - last);
+    return d;
+}
+
+// Within the solver's exact bounds: at most 1,000 significant digits, the last one's exponent
+// within ±1,000.
+bool withinSolverBounds(const Decimal &d)
+{
+    return static_cast<long long>(d.digits.size()) <= solverBound && d.exponent <= solverBound &&
+           d.exponent >= -solverBound;
+}
 
 Parts parse(std::string_view raw)
 {
@@ -90,39 +148,17 @@ Parts parse(std::string_view raw)
         }
         return parts;
     }
-    std::size_t i = 0;
-    if (i < s.size() && (s[i] == '-' || s[i] == '+'))
-        parts.negative = s[i++] == '-';
-    std::string mantissa;
-    long long fraction = 0;
-    for (; i < s.size() && digitValue(s[i], 10) >= 0; ++i)
-        mantissa += s[i];
-    if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
-        std::size_t j = i + 1;
-        for (; j < s.size() && digitValue(s[j], 10) >= 0; ++j, ++fraction)
-            mantissa += s[j];
-        if (!mantissa.empty())
-            i = j;
+    std::size_t end = 0;
+    static_cast<Decimal &>(parts) = parseDecimal(s, 0, end);
+    // "/" and a decimal that is not zero, both within the bounds, and no second "/".
+    if (parts.number && end < s.size() && s[end] == '/') {
+        std::size_t belowEnd = end + 1;
+        const Decimal below = parseDecimal(s, end + 1, belowEnd);
+        parts.fraction = below.number && !below.digits.empty() && withinSolverBounds(parts) &&
+                         withinSolverBounds(below) && !(belowEnd < s.size() && s[belowEnd] == '/');
+        if (parts.fraction)
+            parts.below = below;
     }
-    parts.number = !mantissa.empty();
-    long long exponent = 0;
-    if (!mantissa.empty() && i < s.size() &&
-        (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
-        std::size_t j = i + 1;
-        const bool expNegative = j < s.size() && s[j] == '-';
-        if (j < s.size() && (s[j] == '-' || s[j] == '+'))
-            ++j;
-        for (; j < s.size() && digitValue(s[j], 10) >= 0; ++j)
-            exponent = exponent > 1'000'000'000 ? exponent : exponent * 10 + (s[j] - '0');
-        if (expNegative)
-            exponent = -exponent;
-    }
-    const std::size_t first = mantissa.find_first_not_of('0');
-    if (first == std::string::npos)
-        return parts;
-    const std::size_t last = mantissa.find_last_not_of('0');
-    parts.digits = mantissa.substr(first, last + 1 - first);
-    parts.exponent = exponent - fraction + static_cast<long long>(mantissa.size() - 1 - last);
     return parts;
 }
 
@@ -141,11 +177,62 @@ bool shortFraction(const Rational &value)
     return num.str().size() <= 15 && den.str().size() <= 15;
 }
 
+// Whether the value's decimal expansion ends within `digits` significant digits: its denominator
+// is 2^a·5^b, and it has max(a, b) places.
+bool shortDecimal(const Rational &value, std::size_t digits)
+{
+    cpp_int den = denominator(value);
+    long long twos = 0, fives = 0;
+    for (; den % 2 == 0; den /= 2)
+        ++twos;
+    for (; den % 5 == 0; den /= 5)
+        ++fives;
+    if (den != 1)
+        return false;
+    const Rational scaled = value * tenTo(std::max(twos, fives));
+    std::string whole = cpp_int(abs(numerator(scaled))).str();
+    whole.erase(whole.find_last_not_of('0') + 1);
+    return whole.size() <= digits;
+}
+
+// Whether a number said is the value in the form due: a decimal where the value ends within
+// `decimalDigits` significant digits, else a fraction of at most 15 digits above and below; else
+// rounded to 15 digits (where `rounding` allows it). Empty, or what is wrong.
+std::string toldRight(const Rational &value, const Told &told, std::size_t decimalDigits,
+                      bool rounding)
+{
+    const bool decimal = shortDecimal(value, decimalDigits);
+    if (!decimal && !shortFraction(value) && rounding) {
+        if (!told.rounded || told.text != text(value))
+            return told.text + ": not " + text(value) + ", rounded";
+        return {};
+    }
+    if (told.rounded)
+        return told.text + ": said to be rounded";
+    const bool slash = told.text.find('/') != std::string::npos;
+    if (slash == decimal)
+        return told.text + (decimal ? ": a decimal is due" : ": a fraction is due");
+    if (readValue(told.text) != value)
+        return told.text + ": not the value";
+    return {};
+}
+} // namespace
+
+namespace {
+
+Rational decimalValue(const Decimal &d)
+{
+    const Rational value = Rational(wholeNumber(d.digits, 10)) * tenTo(d.exponent);
+    return d.negative ? Rational(-value) : value;
+}
+
 } // namespace
 
 std::optional<Rational> read(std::string_view text, long long bound)
 {
     const Parts parts = parse(text);
+    if (parts.fraction)
+        return decimalValue(parts) / decimalValue(parts.below);
     if (static_cast<long long>(parts.digits.size()) > bound || parts.exponent > bound ||
         parts.exponent < -bound)
         return std::nullopt;
@@ -188,9 +275,18 @@ double nearestDouble(const Rational &value)
 std::optional<double> readDouble(std::string_view text)
 {
     const Parts parts = parse(text);
-    const double zero = parts.number && parts.negative ? -0.0 : 0.0;
+    const bool negativeZero =
+        parts.fraction ? parts.negative != parts.below.negative : parts.number && parts.negative;
+    const double zero = negativeZero ? -0.0 : 0.0;
     if (parts.digits.empty())
         return zero;
+    if (parts.fraction) {
+        const Rational q = decimalValue(parts) / decimalValue(parts.below);
+        const double magnitude = nearestDouble(q < 0 ? Rational(-q) : q);
+        if (std::isinf(magnitude))
+            return std::nullopt;
+        return q < 0 ? -magnitude : magnitude;
+    }
     Rational value;
     if (parts.base == 10) {
         // Far beyond the range either way, whatever the digits.
@@ -397,12 +493,42 @@ std::string Checker::check(const Texts &texts, const Shown &y, const Shown &x)
             ++m_tally.verdicts;
             if (shown->failure != verdict)
                 return std::string(name) + ": the verdict is not what the equations are";
+            if (verdict == Failure::NotUnique) {
+                const std::string problem = checkFamily(values, shown->solutions);
+                if (!problem.empty())
+                    return std::string(name) + ": " + problem;
+                ++m_tally.families;
+            }
         }
         return {};
     }
     std::string problem = checkExact(solution.y, y, steps.y, steps.yFailure, steps.unread, "Y");
     return problem.empty() ? checkExact(solution.x, x, steps.x, steps.xFailure, steps.unread, "X")
                            : problem;
+}
+
+std::string Checker::checkFamily(const std::array<Rational, 6> &v,
+                                 const std::optional<Family> &family)
+{
+    if (!family)
+        return "infinitely many, but which is not said";
+    const Rational &a1 = v[0], &b1 = v[1], &c1 = v[2], &a2 = v[3], &b2 = v[4], &c2 = v[5];
+    // X from an equation with an X (they are multiples of each other), else Y from one with a Y.
+    const bool first = a1 != 0 || (a2 == 0 && b1 != 0);
+    const Rational &a = first ? a1 : a2, &b = first ? b1 : b2, &c = first ? c1 : c2;
+    using Form = Family::Form;
+    const Form form = a != 0 ? Form::XFromY : b != 0 ? Form::YAlone : Form::Any;
+    if (family->form != form)
+        return "the solutions are not of the form the equations give";
+    std::string problem;
+    if (form == Form::XFromY) {
+        problem = toldRight(c / a, family->constant, 15, true);
+        if (problem.empty())
+            problem = toldRight(b / a, family->slope, 15, true);
+    } else if (form == Form::YAlone) {
+        problem = toldRight(c / b, family->constant, 15, true);
+    }
+    return problem;
 }
 
 std::string Checker::checkExact(const Rational &exact, const Shown &shown,
@@ -423,12 +549,16 @@ std::string Checker::checkExact(const Rational &exact, const Shown &shown,
     const bool rounded = read(expected, 1'000'000) != exact;
     if (shown.rounded != rounded)
         return where + (rounded ? ": rounded, but not said so" : ": said to be rounded");
-    const bool shortExact = rounded && shortFraction(exact);
+    constexpr std::size_t noteDigits = 30;
+    const bool shortExact = rounded && (shortDecimal(exact, noteDigits) || shortFraction(exact));
     if (shown.exact.has_value() != shortExact)
         return where + (shortExact ? ": the short exact value is not given"
                                    : ": an exact value is given where none is due");
-    if (shown.exact && readValue(*shown.exact) != exact)
-        return where + ": the exact value is not " + *shown.exact;
+    if (shown.exact) {
+        const std::string problem = toldRight(exact, {*shown.exact, false}, noteDigits, false);
+        if (!problem.empty())
+            return where + ": the exact value " + problem;
+    }
     m_tally.valueFacts += rounded;
 
     // What the double steps gave, as the box would have shown it.
@@ -535,6 +665,30 @@ std::array<std::string, 6> adversarialSystem(std::mt19937_64 &random)
              std::to_string(k * b), kind == 0 ? std::to_string(k * c) : t[5]};
         if (kind >= 2)
             t[4] += "." + std::string(static_cast<std::size_t>(pick(random, 8, 16)), '0') + "1";
+    }
+    return t;
+}
+
+std::array<std::string, 6> fractionSystem(std::mt19937_64 &random)
+{
+    auto fraction = [&]() -> std::string {
+        const char *const ends[] = {"", "", "", "/0", "/x", "/2/3"};
+        const std::string p = pick(random, 0, 2) == 0 ? decimal(pick(random, -999, 999), 1)
+                                                      : std::to_string(pick(random, -30, 30));
+        const int q = pick(random, -12, 12);
+        return p + " / " + std::to_string(q == 0 ? 7 : q) + ends[pick(random, 0, 5)];
+    };
+    std::array<std::string, 6> t;
+    for (std::string &text : t)
+        text = pick(random, 0, 3) == 0 ? std::to_string(pick(random, -9, 9)) : fraction();
+    if (pick(random, 0, 2) == 0) { // the second equation k times the first
+        const int k = pick(random, -4, 4);
+        for (std::size_t i = 0; i < 3; ++i) {
+            const Rational v = *read(t[i]) * (k == 0 ? 2 : k);
+            t[i + 3] = numerator(v).str() + "/" + denominator(v).str();
+        }
+        if (pick(random, 0, 2) == 0) // or X in neither equation
+            t[0] = t[3] = "0";
     }
     return t;
 }

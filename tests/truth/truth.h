@@ -75,10 +75,26 @@ enum class StepsOutcome {
     Unread,         // a coefficient lies beyond the double range
 };
 
+// A number as said: a decimal or "p/q", and whether it was rounded.
+struct Told
+{
+    std::string text;
+    bool rounded = false;
+};
+
+// Every solution of equations with infinitely many, as said.
+struct Family
+{
+    enum class Form { XFromY, YAlone, Any }; // X = constant − slope·Y; Y = constant; anything
+    Form form = Form::Any;
+    Told constant, slope;
+};
+
 // What a result box was given for one unknown: a text and the facts known of it, or a failure.
 struct Shown
 {
     std::optional<Failure> failure;
+    std::optional<Family> solutions; // with NotUnique: every solution
     std::string text;
     bool rounded = false;             // the text is not the exact value
     std::optional<std::string> exact; // the exact value, "p/q" or "p", where it is said
@@ -93,6 +109,7 @@ struct Tally
     long valueFacts = 0; // rounded results, with or without their exact value
     long stepFacts = 0;  // double steps that gave something other than the text shown
     long verdicts = 0;   // no solution, infinitely many
+    long families = 0;   // infinitely many, every solution told
     long unchecked = 0;  // results of the double steps alone, texts beyond the exact bounds
 };
 
@@ -104,6 +121,8 @@ public:
     const Tally &tally() const { return m_tally; }
 
 private:
+    std::string checkFamily(const std::array<Rational, 6> &values,
+                            const std::optional<Family> &family);
     std::string checkExact(const Rational &exact, const Shown &shown,
                            const std::optional<double> &steps, Failure stepFailure, bool unread,
                            const char *name);
@@ -117,5 +136,8 @@ std::array<std::string, 6> decimalSystem(std::mt19937_64 &random);
 // Systems made to trip the arithmetic: nearly parallel rows, exponents at the edges of the double
 // range, long octal and hexadecimal texts, blanks of every kind and the minus sign U+2212.
 std::array<std::string, 6> adversarialSystem(std::mt19937_64 &random);
+// Systems of fractions ("3/-4", "1,5/4", now and then one the reader ends at its "/"), a third of
+// them with the second equation a multiple of the first: infinitely many solutions.
+std::array<std::string, 6> fractionSystem(std::mt19937_64 &random);
 
 } // namespace truth
