@@ -1,5 +1,6 @@
 // Times one Calculate (Y, then X from one analysis: reading, the double steps, the exact part and
-// the notes) on coefficients of up to 100 characters chosen to make the exact part work hardest,
+// the facts known of the results) on coefficients of up to 100 characters chosen to make the
+// exact part work hardest (fractions among them),
 // and on long texts against the double steps alone. It judges nothing. Usage: tarnyx_calculate
 // [rounds]
 #include "platform/conversions.h"
@@ -74,6 +75,10 @@ int main(int argc, char *argv[])
     // 100 characters, at the exact part's exponent bound, and at the other end.
     const std::string big = digits(94) + "e+999";
     const std::string small = digits(94) + "e-999";
+    // Fractions of 100 characters, each part at an exponent bound: the widest exact values.
+    const auto fraction = [](char top, char bottom) {
+        return digits(44, top) + "e+999/" + digits(43, bottom) + "1e-999";
+    };
     const std::string mega(1 << 20, '9');
     const std::string megaBlanks = std::string((1 << 20) - 1, ' ') + "3";
     const struct
@@ -89,6 +94,12 @@ int main(int argc, char *argv[])
         {"exponent -999: one solution",
          {small, digits(94, '1') + "e-999", digits(94, '2') + "e-999", digits(94, '3') + "e-999",
           digits(94, '4') + "e-999", digits(94, '5') + "e-999"}},
+        {"fractions of 100 characters",
+         {fraction('9', '3'), fraction('8', '7'), fraction('1', '9'), fraction('3', '1'),
+          fraction('6', '2'), fraction('2', '8')}},
+        {"the same line twice, in fractions",
+         {fraction('9', '3'), fraction('8', '7'), fraction('1', '9'), fraction('9', '3'),
+          fraction('8', '7'), fraction('1', '9')}},
         {"decimals of 99 digits",
          {"0." + digits(98), "1." + digits(98, '3'), "2." + digits(98), "3." + digits(98, '1'),
           "4." + digits(98), "5." + digits(98)}},

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Checks the program with a real screen reader: Orca on a private Xvfb, D-Bus session and AT-SPI
-# bus. It types 2, 3, 8 / 1, 1, 3 and Alt+A, then a parallel system and Alt+A, and reads what Orca
-# spoke from its debug log: the results after Alt+A, the failure message, and each box's name
-# each time it takes the focus. Installs nothing (install-deps.sh's test role has Orca).
+# bus. It types 2, 3, 8 / 1, 1, 3x and Alt+A, then a parallel system and Alt+A, and reads what
+# Orca spoke from its debug log: the results after Alt+A with the box not read as typed after
+# them, the failure message, and each box's name each time it takes the focus. Installs nothing (install-deps.sh's test role has Orca).
 # Usage: scripts/check-screen-reader.sh <tarnyx program>
 set -euo pipefail
 program=$(realpath "$1")
@@ -81,8 +81,9 @@ wait_for 30 pushed 'TARNYX EQUATIONS frame|a1, coefficient of X in equation 1' |
     fail "Orca did not present the window"
 
 keys() { xdotool key --delay 400 "$@"; }
-# 2X + 3Y = 8, X + Y = 3; Alt+A; Tab on through Calculate, the results and Exit to the first box.
-keys 2 Tab 3 Tab 8 Tab 1 Tab 1 Tab 3 alt+a
+# 2X + 3Y = 8, X + Y = 3, with c2 typed "3x", which is read as 3; Alt+A; Tab on through
+# Calculate, the results and Exit to the first box.
+keys 2 Tab 3 Tab 8 Tab 1 Tab 1 Tab 3 x alt+a
 wait_for 30 pushed 'Y = 2, X = 1' || fail "the results were not spoken after Alt+A"
 keys Tab Tab Tab Tab Tab
 # X + Y = 1, 2X + 2Y = 3 (Tab selects a box's text, so typing replaces it); Alt+A; OK.
@@ -93,11 +94,12 @@ wait_for 30 pushed 'No solution: the two equations contradict each other' ||
     fail "the failure message was not spoken"
 keys Return
 
-# The results after Alt+A, the failure read from its message box. With Qt 6.8 or later the
-# window announces the results, and Orca says them as they are; with older Qt a notification object
-# shows them, which Orca 43 says in one utterance ("notification Y = 2, X = 1.") and Orca 48 in
-# two ("notification", then "Y = 2, X = 1"). Any of these is what a user hears.
-spoken | grep -qxE '(notification )?Y = 2, X = 1\.?' || fail "the results were not spoken after Alt+A"
+# The results after Alt+A, then the box not read as typed, the failure read from its message box.
+# With Qt 6.8 or later the window announces them, and Orca says them as they are; with older Qt a
+# notification object shows them, which Orca 43 says in one utterance ("notification Y = 2, …")
+# and Orca 48 in two ("notification", then "Y = 2, …"). Any of these is what a user hears.
+spoken | grep -qxE '(notification )?Y = 2, X = 1; c2 read as 3\.?' ||
+    fail "the results and the misread c2 were not spoken after Alt+A"
 spoken | grep -q 'No solution: the two equations contradict each other\.' ||
     fail "the failure message was not spoken"
 # Each box's name, once each time Tab gave it the focus: the coefficient boxes twice, the results
