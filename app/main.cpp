@@ -1,5 +1,6 @@
 #include "window/fontsubstitutes.h"
 #include "window/frmtarnyxequations.h"
+#include "window/translations.h"
 
 #include <QApplication>
 
@@ -46,6 +47,7 @@ int main(int argc, char *argv[])
     QApplication::setOrganizationName(QStringLiteral("."));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Tarnyx"));
     registerFontSubstitutes();
+    installTranslations();
     frmTarnyxEquations window;
     window.show();
     return app.exec();

@@ -170,6 +170,7 @@ ScannedNumber scanDecimal(std::string_view text)
         fracDigits = leadingRun(text.substr(pos + 1), isDigit);
         if (!intDigits.empty() || !fracDigits.empty()) {
             number.decimalComma = text[pos] == ',';
+            number.decimalPeriod = text[pos] == '.';
             pos += 1 + fracDigits.size();
         }
     }
@@ -267,6 +268,7 @@ std::size_t scanFraction(std::string_view s, ScannedNumber &number)
         return 0;
     number.denominator = DecimalPart{below.negative, below.digits, below.exponent};
     number.decimalComma = number.decimalComma || below.decimalComma;
+    number.decimalPeriod = number.decimalPeriod || below.decimalPeriod;
     return end;
 }
 

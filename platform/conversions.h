@@ -55,8 +55,9 @@ struct ScannedNumber
     // included); 0 when the text does not begin with a number. Whatever follows is not part of
     // it.
     std::size_t length = 0;
-    // Whether the decimal mark was a comma.
+    // Whether the decimal mark was a comma, or a period (in either part of a fraction).
     bool decimalComma = false;
+    bool decimalPeriod = false;
     Blanks blanks = Blanks::None;
     // A fraction's denominator: the number above is its numerator.
     std::optional<DecimalPart> denominator;
@@ -67,9 +68,14 @@ struct ScannedNumber
     std::size_t restEnd = 0;
 
     bool hasRest() const { return restEnd > restBegin; }
-    // Whether the text was read as typed: nothing left over, no comma taken as the decimal mark,
-    // no blanks inside the number but between groups of digits.
-    bool readAsTyped() const { return !hasRest() && !decimalComma && blanks != Blanks::Other; }
+    // Whether the text was read as typed where the user's decimal mark is a comma (commaMark) or
+    // a period: nothing left over, no other mark taken as the decimal mark, no blanks inside the
+    // number but between groups of digits.
+    bool readAsTyped(bool commaMark = false) const
+    {
+        const bool otherMark = commaMark ? decimalPeriod : decimalComma;
+        return !hasRest() && !otherMark && blanks != Blanks::Other;
+    }
 };
 
 // Whether the reader skips a character as a blank: tab, CR, LF and every Unicode space separator

@@ -38,6 +38,9 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     # Qt's Wayland platform plugin, so the program runs natively on a Wayland desktop
     qt6-wayland
+    # the translations: Qt Linguist's CMake API and tools (lupdate, lrelease), and Qt's own
+    # words in the user's language (the edit boxes' menu, the message box's button)
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # fonts metric-compatible with the window's classic fonts
     fonts-liberation2 fontconfig
     # the correctly rounded decimal reader and exact arithmetic, header-only

@@ -1,5 +1,6 @@
 #include "window/fontsubstitutes.h"
 #include "window/frmtarnyxequations.h"
+#include "window/translations.h"
 
 #include <QtTest>
 
@@ -10,6 +11,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 #include <algorithm>
 #include <cmath>
@@ -29,6 +33,8 @@ private slots:
     void window();
     void controls_data();
     void controls();
+    void captionsFitInEachLanguage_data();
+    void captionsFitInEachLanguage();
     void onlyTheListedControls();
     void tabVisitsBoxesAndButtonsInOrder();
     void boxesAreAlike();
@@ -238,6 +244,56 @@ void TestLayout::controls()
         QVERIFY(!picture->hasScaledContents());
         QCOMPARE(picture->focusPolicy(), Qt::NoFocus);
     }
+}
+
+void TestLayout::captionsFitInEachLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    // clang-format off
+    QTest::newRow("English") << "en_US";
+    QTest::newRow("German")  << "de_DE";
+    QTest::newRow("French")  << "fr_FR";
+    QTest::newRow("Spanish") << "es_ES";
+    // clang-format on
+}
+
+// In each language every caption fits its control at the window's fixed geometry and fonts, and
+// the buttons' access keys differ.
+void TestLayout::captionsFitInEachLanguage()
+{
+    QFETCH(QString, locale);
+    installTranslations(QLocale(locale));
+    const auto english = qScopeGuard([] { installTranslations(QLocale::c()); });
+    init(); // the window in that language
+    QStringList keys;
+    for (QWidget *control : m_window->findChildren<QWidget *>()) {
+        QString caption;
+        int room = 0;
+        if (auto *button = qobject_cast<QPushButton *>(control)) {
+            caption = button->text();
+            keys.append(QKeySequence::mnemonic(caption).toString());
+            QStyleOptionButton option;
+            option.initFrom(button);
+            room = button->style()
+                       ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                       .width();
+        } else if (auto *label = qobject_cast<QLabel *>(control);
+                   label && label->pixmap().isNull()) {
+            caption = label->text();
+            room = label->contentsRect().width();
+        } else {
+            continue;
+        }
+        caption.remove('&');
+        const int width = control->fontMetrics().horizontalAdvance(caption);
+        // The e-mail label is cut off at the window's bottom edge, not at its sides.
+        QVERIFY2(width <= room, qPrintable(QString("%1: \"%2\" is %3 px, the room %4 px")
+                                               .arg(control->objectName(), caption)
+                                               .arg(width)
+                                               .arg(room)));
+    }
+    QCOMPARE(keys.size(), 2);
+    QVERIFY2(keys.at(0) != keys.at(1) && !keys.contains(QString()), qPrintable(keys.join(' ')));
 }
 
 void TestLayout::onlyTheListedControls()

@@ -3,6 +3,7 @@
 #include "window/fontsubstitutes.h"
 #include "window/frmtarnyxequations.h"
 #include "window/resultbox.h"
+#include "window/translations.h"
 #include "window/wording.h"
 
 #include "outcome.h"
@@ -14,9 +15,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTextDocument>
+#include <QXmlStreamReader>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
@@ -81,7 +85,8 @@ private slots:
     void exitKeys();
     void failureShowsWarningBoxAndKeepsRunning();
     void convertsVeryLongText();
-    void ignoresCommaDecimalLocale();
+    void speaksTheUserLanguage_data();
+    void speaksTheUserLanguage();
     void pastesMegabyteText_data();
     void pastesMegabyteText();
     void readsTextBack_data();
@@ -781,14 +786,106 @@ void TestWindow::convertsVeryLongText()
 
 // A comma-decimal locale changes neither how a box is read nor how a result is written: a comma
 // or a period is a decimal mark whatever the locale, and results are written with a period.
-void TestWindow::ignoresCommaDecimalLocale()
+namespace {
+
+// What a language's Qt Linguist file says for a source text (empty where it has none), read from
+// the file itself, not through the translator the program uses.
+QString tsTranslation(const QString &language, const QString &source)
 {
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QFile file(QStringLiteral(TARNYX_SOURCE_DIR "/translations/tarnyx_%1.ts").arg(language));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader xml(&file);
+    QString lastSource;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("source"))
+            lastSource = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation") && lastSource == source)
+            return xml.readElementText();
+    }
+    return {};
+}
+
+} // namespace
+
+void TestWindow::speaksTheUserLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("language"); // its translation file; "" for English
+    QTest::addColumn<QString>("qtWord");   // in Qt's own words in the window; "" none to check
+
+    // clang-format off
+    QTest::newRow("C")       << "C"     << ""   << "";
+    QTest::newRow("English") << "en_US" << ""   << "";
+    QTest::newRow("German")  << "de_DE" << "de" << "R\u00FCckg\u00E4ngig";
+    QTest::newRow("French")  << "fr_FR" << "fr" << "Annuler";
+    QTest::newRow("Spanish") << "es_ES" << "es" << "Aceptar";
+    // clang-format on
+}
+
+// The window follows the user's language: its words, Qt's own words in it, and numbers written
+// with the locale's decimal mark; reading takes either mark, and tells the one that is not the
+// user's. A copied result pasted into a coefficient box reads back as the same value.
+void TestWindow::speaksTheUserLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, language);
+    QFETCH(QString, qtWord);
+    const QLocale user(locale);
+    const InstalledTranslations installed = installTranslations(user);
+    QLocale::setDefault(user);
+    const auto english = qScopeGuard([] {
+        installTranslations(QLocale::c());
+        QLocale::setDefault(QLocale::c());
+    });
+    QCOMPARE(installed.program, !language.isEmpty());
+    init(); // a window made in the user's language
+
+    const QString calculate =
+        language.isEmpty() ? "C&alculate" : tsTranslation(language, "C&alculate");
+    QCOMPARE(button("cmdCalc")->text(), calculate);
     typeCoefficients({"2", "0", "1,5", "0", "4", "1.5"});
+    // The Calculate button's access key, as its caption in this language gives it.
+    QTest::keyClick(m_window.get(), QKeySequence::mnemonic(calculate)[0].key(), Qt::AltModifier);
+    const QString mark = user.decimalPoint() == "," ? "," : ".";
+    QTRY_COMPARE(box("txtRes")->text(), "0" + mark + "375");
+    QCOMPARE(box("txtRes2")->text(), "0" + mark + "75");
+    auto *comma = m_window->findChild<CoefficientBox *>("txtAns1");
+    auto *period = m_window->findChild<CoefficientBox *>("txtAns2");
+    QCOMPARE(comma->misreadValue().isEmpty(), mark == ",");
+    QCOMPARE(period->misreadValue().isEmpty(), mark == ".");
+
+    // Copied and pasted, a result reads back as the same value, as typed.
+    box("txtRes")->selectAll();
+    QTest::keyClick(box("txtRes"), Qt::Key_C, Qt::ControlModifier);
+    click("txt1X");
+    box("txt1X")->selectAll();
+    QTest::keyClick(box("txt1X"), Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(box("txt1X"), Qt::Key_Tab);
+    QCOMPARE(truth::read(box("txt1X")->text().toStdString()), truth::Rational(3, 8));
+    QVERIFY(m_window->findChild<CoefficientBox *>("txt1X")->misreadValue().isEmpty());
+
+    // A failure's message, in this language.
+    typeCoefficients({"1", "1", "1", "2", "2", "3"});
     click("cmdCalc");
-    QLocale::setDefault(QLocale::c());
-    QCOMPARE(box("txtRes")->text(), QString("0.375"));
-    QCOMPARE(box("txtRes2")->text(), QString("0.75"));
+    const QString noSolutionSaid =
+        language.isEmpty() ? noSolution : tsTranslation(language, noSolution);
+    QVERIFY(!noSolutionSaid.isEmpty());
+    QVERIFY2(m_reports.value(0).startsWith(noSolutionSaid), qPrintable(m_reports.value(0)));
+
+    // Qt's own words: the edit boxes' menu and the message box's button.
+    if (!qtWord.isEmpty()) {
+        QVERIFY(installed.qt);
+        std::unique_ptr<QMenu> menu(box("txt1X")->createStandardContextMenu());
+        QMessageBox message(QMessageBox::Warning, "", "", QMessageBox::Ok);
+        QString words = message.button(QMessageBox::Ok)->text();
+        for (const QAction *action : menu->actions())
+            words += ' ' + action->text();
+        QVERIFY2(words.contains(qtWord), qPrintable(words));
+    }
 }
 
 void TestWindow::pastesMegabyteText_data()
@@ -1027,7 +1124,7 @@ void TestWindow::wordsEachFact()
     } else if (kind == "stale") {
         worded = Wording::staleNote();
     } else if (kind == "typed") {
-        worded = Wording::typedResultNote(facts);
+        worded = Wording::typedResultNote(facts, "Alt+A");
     } else if (kind == "error") {
         using platform::ErrorCode;
         for (ErrorCode code : {ErrorCode::DivisionByZero, ErrorCode::Overflow,

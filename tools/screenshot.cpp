@@ -2,6 +2,7 @@
 // Usage: QT_QPA_PLATFORM=offscreen screenshot <file.png>
 #include "window/fontsubstitutes.h"
 #include "window/frmtarnyxequations.h"
+#include "window/translations.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     registerFontSubstitutes();
+    installTranslations();
     frmTarnyxEquations window;
     window.show();
     // The banner is loaded just after the window is shown: wait for it and for the first expose.

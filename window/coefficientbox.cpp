@@ -37,7 +37,7 @@ std::optional<CoefficientBox::Reading> CoefficientBox::reading(const QString &te
     const QByteArray utf8 = text.toUtf8();
     const platform::ScannedNumber number =
         platform::scanNumber(std::string_view(utf8.constData(), std::size_t(utf8.size())));
-    if (number.readAsTyped())
+    if (number.readAsTyped(Wording::commaMark()))
         return std::nullopt;
     const QString rest = QString::fromUtf8(utf8.constData() + number.restBegin,
                                            qsizetype(number.restEnd - number.restBegin));

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QKeySequence>
 #include <QLabel>
 
 #include <algorithm>
@@ -48,6 +49,15 @@ QString translated(const char *text)
     return QCoreApplication::translate("form", text);
 }
 
+// What a description says, in the user's language, with the Calculate button's access key.
+QString description(const form::Control &def)
+{
+    const QString text = translated(def.description);
+    if (!text.contains(QLatin1String("%1")))
+        return text;
+    return text.arg(accessKeyText(translated(form::controls[row("cmdCalc")].caption)));
+}
+
 QWidget *createControl(std::size_t i, QWidget *parent)
 {
     const form::Control &def = form::controls[i];
@@ -67,7 +77,7 @@ QWidget *createControl(std::size_t i, QWidget *parent)
         box->setAlignment(Qt::AlignCenter);
         box->setMaxLength(std::numeric_limits<int>::max());
         if (def.description)
-            box->setDescription(translated(def.description));
+            box->setDescription(description(def));
         return box;
     }
     case form::Kind::Button:
@@ -83,6 +93,11 @@ QWidget *createControl(std::size_t i, QWidget *parent)
 }
 
 } // namespace
+
+QString accessKeyText(const QString &caption)
+{
+    return QKeySequence::mnemonic(caption).toString(QKeySequence::NativeText);
+}
 
 const form::Control &bannerDefinition()
 {
@@ -103,7 +118,7 @@ BuiltForm buildForm(QWidget *window)
         if (def.accessibleName)
             control->setAccessibleName(translated(def.accessibleName));
         if (def.description && def.kind != form::Kind::TextBox)
-            control->setAccessibleDescription(translated(def.description));
+            control->setAccessibleDescription(description(def));
         if (def.kind == form::Kind::Label && def.foreColour && def.backColour)
             result.colouredLabels.emplace_back(&def, static_cast<QLabel *>(control));
         built[i] = control;

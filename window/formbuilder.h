@@ -5,6 +5,7 @@
 #include <vector>
 
 class CoefficientBox;
+class QString;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -32,3 +33,6 @@ BuiltForm buildForm(QWidget *window);
 
 // The table row of the picture control (its files).
 const form::Control &bannerDefinition();
+
+// A caption's access key as the user presses it ("Alt+A" for "C&alculate").
+QString accessKeyText(const QString &caption);

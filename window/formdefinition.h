@@ -76,8 +76,10 @@ inline constexpr const char *webAddress = "https://tarnyx.example.org";
 inline constexpr const char *mailAddress = "tarnyx@example.org";
 
 // The words a user reads or hears (captions, accessible names and descriptions) are marked for
-// translation in the context "form", where lupdate finds them; the builder translates them. The
-// symbols, the credit area and the window's title are the same in every language.
+// translation in the context "form", where lupdate finds them; the builder translates them, and
+// puts the Calculate button's access key, as its translated caption gives it, for "%1" in a
+// description. The symbols, the credit area and the window's title are the same in every
+// language.
 // clang-format off
 inline constexpr std::array<Control, 24> controls = {{
     // name          kind          tab  caption        left   top  width height font        fore           back        accessible name, description
@@ -97,8 +99,8 @@ inline constexpr std::array<Control, 24> controls = {{
     {"lblYis",       Kind::Label,   13, "Y = ",         360, 3600, 1215,  615, sans13,     white,         black,      nullptr, nullptr},
     // The black background given to cmdCalc is not drawn by a standard push button, so none is set.
     {"cmdCalc",      Kind::Button,  14, QT_TRANSLATE_NOOP("form", "C&alculate"),  3240, 2880, 3135, 1455, sans12,     {},            {},         QT_TRANSLATE_NOOP("form", "Calculate"), nullptr},
-    {"txtRes",       Kind::TextBox, 15, "",            1680, 3600, 1215,  735, serif12,    {},            {},         QT_TRANSLATE_NOOP("form", "Y result"), QT_TRANSLATE_NOOP("form", "Shows the Y that solves both equations. Calculate (Alt+A) recomputes it.")},
-    {"txtRes2",      Kind::TextBox, 16, "",            1680, 2880, 1215,  735, serif12,    {},            {},         QT_TRANSLATE_NOOP("form", "X result"), QT_TRANSLATE_NOOP("form", "Shows the X that solves both equations. Calculate (Alt+A) recomputes it.")},
+    {"txtRes",       Kind::TextBox, 15, "",            1680, 3600, 1215,  735, serif12,    {},            {},         QT_TRANSLATE_NOOP("form", "Y result"), QT_TRANSLATE_NOOP("form", "Shows the Y that solves both equations. Calculate (%1) recomputes it.")},
+    {"txtRes2",      Kind::TextBox, 16, "",            1680, 2880, 1215,  735, serif12,    {},            {},         QT_TRANSLATE_NOOP("form", "X result"), QT_TRANSLATE_NOOP("form", "Shows the X that solves both equations. Calculate (%1) recomputes it.")},
     {"lblPlus",      Kind::Label,   17, "+",           1680,  840, 1215,  495, sans13,     highlightText, black,      nullptr, nullptr},
     {"lblPlus1",     Kind::Label,   18, "+",           1680, 1920, 1215,  495, sans13,     highlightText, black,      nullptr, nullptr},
     {"lblTovrin",    Kind::Label,   19, creditLine,    5160, 5280, 2175,  495, sans12,     green,         black,      nullptr, nullptr},

@@ -43,8 +43,9 @@ frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
     m_txtRes2 = built.x;
     m_y = {QStringLiteral("Y"), &solver::Analysis::y, m_txtRes, {}};
     m_x = {QStringLiteral("X"), &solver::Analysis::x, m_txtRes2, {}};
+    m_cmdCalc = built.calculate;
     for (Unknown *unknown : {&m_y, &m_x})
-        unknown->box->setUnknown(unknown->name);
+        unknown->box->setUnknown(unknown->name, accessKeyText(m_cmdCalc->text()));
     m_cmdCalc = built.calculate;
     m_Command1 = built.exit;
     m_Image3 = built.banner;

@@ -15,9 +15,10 @@ ResultBox::ResultBox(QWidget *parent) : TextBox(parent)
     });
 }
 
-void ResultBox::setUnknown(const QString &unknown)
+void ResultBox::setUnknown(const QString &unknown, const QString &calculateKey)
 {
     m_unknown = unknown;
+    m_calculateKey = calculateKey;
 }
 
 void ResultBox::showResult(const platform::Decimal &value, const QString &text,
@@ -75,7 +76,7 @@ QStringList ResultBox::valueNote() const
     if (m_stale)
         return {Wording::staleNote()};
     if (typed())
-        return {Wording::typedResultNote(m_unknown)};
+        return {Wording::typedResultNote(m_unknown, m_calculateKey)};
     return m_valueNote;
 }
 

@@ -18,8 +18,9 @@ class ResultBox : public TextBox
 public:
     explicit ResultBox(QWidget *parent = nullptr);
 
-    // The unknown the box shows ("Y"), for what it says of a typed text.
-    void setUnknown(const QString &unknown);
+    // The unknown the box shows ("Y") and the Calculate button's access key ("Alt+A"), for what
+    // it says of a typed text.
+    void setUnknown(const QString &unknown, const QString &calculateKey);
 
     // Writes a computed result (its value and its text), shown from its first character, what is
     // known of it (a sentence a line) and its exact value as a fraction, where it is one.
@@ -54,4 +55,5 @@ private:
     QStringList m_valueNote;
     QString m_fraction;
     QString m_unknown;
+    QString m_calculateKey;
 };

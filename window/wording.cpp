@@ -8,8 +8,12 @@
 
 namespace {
 
-// The decimal mark the window writes numbers with.
-constexpr std::string_view decimalMark = platform::period;
+// The decimal mark the window writes numbers with: a comma where the user's locale has one,
+// otherwise a period.
+std::string decimalMark()
+{
+    return Wording::commaMark() ? "," : std::string(platform::period);
+}
 
 // The most characters of the text a read-back sentence quotes, for the value and the rest.
 constexpr qsizetype quotedCharacters = 120;
@@ -97,14 +101,19 @@ QString beyondBounds()
 
 } // namespace
 
+bool Wording::commaMark()
+{
+    return QLocale().decimalPoint() == QLatin1String(",");
+}
+
 QString Wording::number(const platform::Decimal &value)
 {
-    return QString::fromStdString(platform::decimalText(value, decimalMark));
+    return QString::fromStdString(platform::decimalText(value, decimalMark()));
 }
 
 QString Wording::number(const platform::Decimal &value, platform::Notation notation, bool rounded)
 {
-    return QString::fromStdString(platform::decimalText(value, notation, rounded, decimalMark));
+    return QString::fromStdString(platform::decimalText(value, notation, rounded, decimalMark()));
 }
 
 QString Wording::number(const solver::Number &value)
@@ -164,10 +173,11 @@ QString Wording::staleNote()
     return tr("From earlier equations.");
 }
 
-QString Wording::typedResultNote(const QString &unknown)
+QString Wording::typedResultNote(const QString &unknown, const QString &calculateKey)
 {
-    return tr("Typed here, not computed: Calculate (Alt+A) computes %1.", "the unknown, X or Y")
-        .arg(unknown);
+    return tr("Typed here, not computed: Calculate (%1) computes %2.",
+              "the Calculate button's access key (Alt+A), then the unknown, X or Y")
+        .arg(calculateKey, unknown);
 }
 
 QString Wording::resultLine(const QString &text)
@@ -196,15 +206,17 @@ QString Wording::valueRead(const platform::ScannedNumber &number,
 QString Wording::readBack(const platform::ScannedNumber &number, const QString &value,
                           const QString &rest)
 {
-    if (number.readAsTyped())
+    if (number.readAsTyped(commaMark()))
         return {};
     if (number.length == 0)
         return tr("Read as %1: %2 is not a number.").arg(value, quoted(rest));
     QStringList said = {tr("Read as %1.").arg(elided(value, quotedCharacters))};
     if (!rest.isEmpty())
         said.append(tr("%1 is not part of the number.").arg(quoted(rest)));
-    if (number.decimalComma)
+    if (number.decimalComma && !commaMark())
         said.append(tr("A comma is a decimal mark here."));
+    if (number.decimalPeriod && commaMark())
+        said.append(tr("A period is a decimal mark here."));
     if (number.blanks == platform::ScannedNumber::Blanks::Other)
         said.append(tr("The blanks inside the number are skipped."));
     return sentences(said);

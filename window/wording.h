@@ -19,7 +19,10 @@ class Wording
     Q_DECLARE_TR_FUNCTIONS(Wording)
 
 public:
-    // A number as the window writes it: the program's text form, with the window's decimal mark.
+    // Whether the user's decimal mark is a comma (QLocale()); a period otherwise.
+    static bool commaMark();
+
+    // A number as the window writes it: the program's text form, with the user's decimal mark.
     static QString number(const platform::Decimal &value);
     static QString number(const platform::Decimal &value, platform::Notation notation,
                           bool rounded = false);
@@ -34,8 +37,9 @@ public:
     static QStringList resultNote(const solver::Result &result);
     // What a result box from earlier equations says instead.
     static QString staleNote();
-    // What a result box says of a text typed into it, with its unknown ("Y").
-    static QString typedResultNote(const QString &unknown);
+    // What a result box says of a text typed into it, with its unknown ("Y") and the Calculate
+    // button's access key ("Alt+A").
+    static QString typedResultNote(const QString &unknown, const QString &calculateKey);
     // The tooltip's line that gives a box's whole text: a computed result's, or a typed one.
     static QString resultLine(const QString &text);
     static QString typedLine(const QString &text);

@@ -1,0 +1,267 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>Wording</name>
+    <message>
+        <source>Infinitely many solutions: X = %1; Y can be any number.</source>
+        <translation>Unendlich viele Lösungen: X = %1; Y ist beliebig.</translation>
+    </message>
+    <message>
+        <source>Infinitely many solutions: X = %1, for any Y.</source>
+        <translation>Unendlich viele Lösungen: X = %1 für jedes Y.</translation>
+    </message>
+    <message>
+        <source>Infinitely many solutions: Y = %1; X can be any number.</source>
+        <translation>Unendlich viele Lösungen: Y = %1; X ist beliebig.</translation>
+    </message>
+    <message>
+        <source>Infinitely many solutions: any X and Y satisfy both equations.</source>
+        <translation>Unendlich viele Lösungen: Jedes X und Y erfüllt beide Gleichungen.</translation>
+    </message>
+    <message>
+        <source>Its numbers are rounded to %1 significant digits.</source>
+        <translation>Die Zahlen sind auf %1 signifikante Stellen gerundet.</translation>
+    </message>
+    <message>
+        <source>a coefficient has more than %1 significant digits, or a last significant digit whose exponent is beyond ±%2</source>
+        <translation>ein Koeffizient hat mehr als %1 signifikante Stellen oder eine letzte signifikante Stelle mit einem Exponenten jenseits von ±%2</translation>
+    </message>
+    <message>
+        <source>Computed in ordinary floating-point arithmetic, in the original order of steps, and not checked: %1.</source>
+        <translation>In gewöhnlicher Gleitkommaarithmetik in der ursprünglichen Reihenfolge der Schritte berechnet und nicht geprüft: %1.</translation>
+    </message>
+    <message>
+        <source>Rounded to %1 significant digits; the exact answer is %2.</source>
+        <translation>Auf %1 signifikante Stellen gerundet; das exakte Ergebnis ist %2.</translation>
+    </message>
+    <message>
+        <source>Rounded to %1 significant digits; the exact answer has more digits.</source>
+        <translation>Auf %1 signifikante Stellen gerundet; das exakte Ergebnis hat mehr Stellen.</translation>
+    </message>
+    <message>
+        <source>This is the exact answer.</source>
+        <translation>Das ist das exakte Ergebnis.</translation>
+    </message>
+    <message>
+        <source>Ordinary floating-point arithmetic, in the original order of steps, would give %1.</source>
+        <translation>Gewöhnliche Gleitkommaarithmetik in der ursprünglichen Reihenfolge der Schritte ergäbe %1.</translation>
+    </message>
+    <message>
+        <source>Ordinary floating-point arithmetic, in the original order of steps, would divide by zero.</source>
+        <translation>Gewöhnliche Gleitkommaarithmetik in der ursprünglichen Reihenfolge der Schritte würde durch null teilen.</translation>
+    </message>
+    <message>
+        <source>Ordinary floating-point arithmetic, in the original order of steps, would overflow.</source>
+        <translation>Gewöhnliche Gleitkommaarithmetik in der ursprünglichen Reihenfolge der Schritte würde überlaufen.</translation>
+    </message>
+    <message>
+        <source>Ordinary floating-point arithmetic cannot hold a coefficient: it is beyond the range of doubles.</source>
+        <translation>Gewöhnliche Gleitkommaarithmetik kann einen Koeffizienten nicht darstellen: Er liegt außerhalb des Double-Bereichs.</translation>
+    </message>
+    <message>
+        <source>From earlier equations.</source>
+        <translation>Aus früheren Gleichungen.</translation>
+    </message>
+    <message>
+        <source>Typed here, not computed: Calculate (%1) computes %2.</source>
+        <comment>the Calculate button&apos;s access key (Alt+A), then the unknown, X or Y</comment>
+        <translation>Hier eingegeben, nicht berechnet: Berechnen (%1) berechnet %2.</translation>
+    </message>
+    <message>
+        <source>In the box: %1</source>
+        <translation>Im Feld: %1</translation>
+    </message>
+    <message>
+        <source>Typed: %1</source>
+        <translation>Eingegeben: %1</translation>
+    </message>
+    <message>
+        <source>Read as %1: %2 is not a number.</source>
+        <translation>Gelesen als %1: %2 ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>Read as %1.</source>
+        <translation>Gelesen als %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not part of the number.</source>
+        <translation>%1 gehört nicht zur Zahl.</translation>
+    </message>
+    <message>
+        <source>A comma is a decimal mark here.</source>
+        <translation>Ein Komma ist hier das Dezimaltrennzeichen.</translation>
+    </message>
+    <message>
+        <source>A period is a decimal mark here.</source>
+        <translation>Ein Punkt ist hier das Dezimaltrennzeichen.</translation>
+    </message>
+    <message>
+        <source>The blanks inside the number are skipped.</source>
+        <translation>Die Leerzeichen in der Zahl werden übergangen.</translation>
+    </message>
+    <message>
+        <source>%1 was read as %2, not as typed.</source>
+        <comment>a coefficient (a1) and its value</comment>
+        <translation>%1 wurde als %2 gelesen, nicht wie eingegeben.</translation>
+    </message>
+    <message>
+        <source>%1 read as %2</source>
+        <comment>a coefficient (a1) and its value</comment>
+        <translation>%1 gelesen als %2</translation>
+    </message>
+    <message>
+        <source>No solution: the two equations contradict each other.</source>
+        <translation>Keine Lösung: Die beiden Gleichungen widersprechen einander.</translation>
+    </message>
+    <message>
+        <source>No unique solution: infinitely many pairs of X and Y satisfy both equations.</source>
+        <translation>Keine eindeutige Lösung: Unendlich viele Paare von X und Y erfüllen beide Gleichungen.</translation>
+    </message>
+    <message>
+        <source>The equations were not solved exactly: %1. Ordinary floating-point arithmetic, in the original order of steps, then meets a number beyond the range of doubles.</source>
+        <translation>Die Gleichungen wurden nicht exakt gelöst: %1. Gewöhnliche Gleitkommaarithmetik in der ursprünglichen Reihenfolge der Schritte trifft dann auf eine Zahl außerhalb des Double-Bereichs.</translation>
+    </message>
+    <message>
+        <source>The equations were not solved exactly: %1. Ordinary floating-point arithmetic, in the original order of steps, then divides by zero.</source>
+        <translation>Die Gleichungen wurden nicht exakt gelöst: %1. Gewöhnliche Gleitkommaarithmetik in der ursprünglichen Reihenfolge der Schritte teilt dann durch null.</translation>
+    </message>
+    <message>
+        <source>The calculation failed.</source>
+        <translation>Die Berechnung ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to calculate.</source>
+        <translation>Für die Berechnung ist nicht genug Speicher frei.</translation>
+    </message>
+    <message>
+        <source>Neither result could be computed; both boxes keep their earlier values.</source>
+        <translation>Keines der Ergebnisse konnte berechnet werden; beide Felder behalten ihre bisherigen Werte.</translation>
+    </message>
+    <message>
+        <source>Neither result could be computed; the %1 box keeps its earlier value.</source>
+        <comment>the unknown, X or Y</comment>
+        <translation>Keines der Ergebnisse konnte berechnet werden; das Feld %1 behält seinen bisherigen Wert.</translation>
+    </message>
+    <message>
+        <source>Neither result could be computed.</source>
+        <translation>Keines der Ergebnisse konnte berechnet werden.</translation>
+    </message>
+    <message>
+        <source>%1 was computed.</source>
+        <comment>a result written before the failure, as &quot;Y = 1&quot;</comment>
+        <translation>%1 wurde berechnet.</translation>
+    </message>
+    <message>
+        <source>%1 could not be computed; its box keeps its earlier value.</source>
+        <comment>the unknown, X or Y</comment>
+        <translation>%1 konnte nicht berechnet werden; sein Feld behält den bisherigen Wert.</translation>
+    </message>
+    <message>
+        <source>%1 could not be computed.</source>
+        <comment>the unknown, X or Y</comment>
+        <translation>%1 konnte nicht berechnet werden.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>items spoken one after the other</comment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <comment>the results, then the coefficients not read as typed</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>form</name>
+    <message>
+        <source>a1, coefficient of X in equation 1</source>
+        <translation>a1, Koeffizient von X in Gleichung 1</translation>
+    </message>
+    <message>
+        <source>Multiplies X in the first equation.</source>
+        <translation>Multipliziert X in der ersten Gleichung.</translation>
+    </message>
+    <message>
+        <source>b1, coefficient of Y in equation 1</source>
+        <translation>b1, Koeffizient von Y in Gleichung 1</translation>
+    </message>
+    <message>
+        <source>Multiplies Y in the first equation.</source>
+        <translation>Multipliziert Y in der ersten Gleichung.</translation>
+    </message>
+    <message>
+        <source>c1, right-hand side of equation 1</source>
+        <translation>c1, rechte Seite von Gleichung 1</translation>
+    </message>
+    <message>
+        <source>What the left side of the first equation equals.</source>
+        <translation>Der Wert der linken Seite der ersten Gleichung.</translation>
+    </message>
+    <message>
+        <source>a2, coefficient of X in equation 2</source>
+        <translation>a2, Koeffizient von X in Gleichung 2</translation>
+    </message>
+    <message>
+        <source>Multiplies X in the second equation.</source>
+        <translation>Multipliziert X in der zweiten Gleichung.</translation>
+    </message>
+    <message>
+        <source>b2, coefficient of Y in equation 2</source>
+        <translation>b2, Koeffizient von Y in Gleichung 2</translation>
+    </message>
+    <message>
+        <source>Multiplies Y in the second equation.</source>
+        <translation>Multipliziert Y in der zweiten Gleichung.</translation>
+    </message>
+    <message>
+        <source>c2, right-hand side of equation 2</source>
+        <translation>c2, rechte Seite von Gleichung 2</translation>
+    </message>
+    <message>
+        <source>What the left side of the second equation equals.</source>
+        <translation>Der Wert der linken Seite der zweiten Gleichung.</translation>
+    </message>
+    <message>
+        <source>C&amp;alculate</source>
+        <translation>&amp;Berechnen</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Y result</source>
+        <translation>Ergebnis Y</translation>
+    </message>
+    <message>
+        <source>Shows the Y that solves both equations. Calculate (%1) recomputes it.</source>
+        <translation>Zeigt das Y, das beide Gleichungen löst. Berechnen (%1) berechnet es neu.</translation>
+    </message>
+    <message>
+        <source>X result</source>
+        <translation>Ergebnis X</translation>
+    </message>
+    <message>
+        <source>Shows the X that solves both equations. Calculate (%1) recomputes it.</source>
+        <translation>Zeigt das X, das beide Gleichungen löst. Berechnen (%1) berechnet es neu.</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>B&amp;eenden</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Tarnyx Equations banner</source>
+        <translation>Banner von Tarnyx Equations</translation>
+    </message>
+</context>
+</TS>

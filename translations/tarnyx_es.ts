@@ -1,0 +1,267 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>Wording</name>
+    <message>
+        <source>Infinitely many solutions: X = %1; Y can be any number.</source>
+        <translation>Infinitas soluciones: X = %1; Y puede ser cualquier número.</translation>
+    </message>
+    <message>
+        <source>Infinitely many solutions: X = %1, for any Y.</source>
+        <translation>Infinitas soluciones: X = %1, para cualquier Y.</translation>
+    </message>
+    <message>
+        <source>Infinitely many solutions: Y = %1; X can be any number.</source>
+        <translation>Infinitas soluciones: Y = %1; X puede ser cualquier número.</translation>
+    </message>
+    <message>
+        <source>Infinitely many solutions: any X and Y satisfy both equations.</source>
+        <translation>Infinitas soluciones: cualquier X e Y cumplen ambas ecuaciones.</translation>
+    </message>
+    <message>
+        <source>Its numbers are rounded to %1 significant digits.</source>
+        <translation>Sus números están redondeados a %1 cifras significativas.</translation>
+    </message>
+    <message>
+        <source>a coefficient has more than %1 significant digits, or a last significant digit whose exponent is beyond ±%2</source>
+        <translation>un coeficiente tiene más de %1 cifras significativas, o una última cifra significativa cuyo exponente supera ±%2</translation>
+    </message>
+    <message>
+        <source>Computed in ordinary floating-point arithmetic, in the original order of steps, and not checked: %1.</source>
+        <translation>Calculado en aritmética de coma flotante ordinaria, en el orden original de los pasos, y sin comprobar: %1.</translation>
+    </message>
+    <message>
+        <source>Rounded to %1 significant digits; the exact answer is %2.</source>
+        <translation>Redondeado a %1 cifras significativas; la respuesta exacta es %2.</translation>
+    </message>
+    <message>
+        <source>Rounded to %1 significant digits; the exact answer has more digits.</source>
+        <translation>Redondeado a %1 cifras significativas; la respuesta exacta tiene más cifras.</translation>
+    </message>
+    <message>
+        <source>This is the exact answer.</source>
+        <translation>Esta es la respuesta exacta.</translation>
+    </message>
+    <message>
+        <source>Ordinary floating-point arithmetic, in the original order of steps, would give %1.</source>
+        <translation>La aritmética de coma flotante ordinaria, en el orden original de los pasos, daría %1.</translation>
+    </message>
+    <message>
+        <source>Ordinary floating-point arithmetic, in the original order of steps, would divide by zero.</source>
+        <translation>La aritmética de coma flotante ordinaria, en el orden original de los pasos, dividiría por cero.</translation>
+    </message>
+    <message>
+        <source>Ordinary floating-point arithmetic, in the original order of steps, would overflow.</source>
+        <translation>La aritmética de coma flotante ordinaria, en el orden original de los pasos, se desbordaría.</translation>
+    </message>
+    <message>
+        <source>Ordinary floating-point arithmetic cannot hold a coefficient: it is beyond the range of doubles.</source>
+        <translation>La aritmética de coma flotante ordinaria no puede representar un coeficiente: está fuera del rango de los dobles.</translation>
+    </message>
+    <message>
+        <source>From earlier equations.</source>
+        <translation>De ecuaciones anteriores.</translation>
+    </message>
+    <message>
+        <source>Typed here, not computed: Calculate (%1) computes %2.</source>
+        <comment>the Calculate button&apos;s access key (Alt+A), then the unknown, X or Y</comment>
+        <translation>Escrito aquí, no calculado: Calcular (%1) calcula %2.</translation>
+    </message>
+    <message>
+        <source>In the box: %1</source>
+        <translation>En la casilla: %1</translation>
+    </message>
+    <message>
+        <source>Typed: %1</source>
+        <translation>Escrito: %1</translation>
+    </message>
+    <message>
+        <source>Read as %1: %2 is not a number.</source>
+        <translation>Leído como %1: %2 no es un número.</translation>
+    </message>
+    <message>
+        <source>Read as %1.</source>
+        <translation>Leído como %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not part of the number.</source>
+        <translation>%1 no forma parte del número.</translation>
+    </message>
+    <message>
+        <source>A comma is a decimal mark here.</source>
+        <translation>Una coma es aquí el separador decimal.</translation>
+    </message>
+    <message>
+        <source>A period is a decimal mark here.</source>
+        <translation>Un punto es aquí el separador decimal.</translation>
+    </message>
+    <message>
+        <source>The blanks inside the number are skipped.</source>
+        <translation>Los espacios dentro del número se omiten.</translation>
+    </message>
+    <message>
+        <source>%1 was read as %2, not as typed.</source>
+        <comment>a coefficient (a1) and its value</comment>
+        <translation>%1 se leyó como %2, no como se escribió.</translation>
+    </message>
+    <message>
+        <source>%1 read as %2</source>
+        <comment>a coefficient (a1) and its value</comment>
+        <translation>%1 leído como %2</translation>
+    </message>
+    <message>
+        <source>No solution: the two equations contradict each other.</source>
+        <translation>Sin solución: las dos ecuaciones se contradicen.</translation>
+    </message>
+    <message>
+        <source>No unique solution: infinitely many pairs of X and Y satisfy both equations.</source>
+        <translation>Sin solución única: infinitos pares de X e Y cumplen ambas ecuaciones.</translation>
+    </message>
+    <message>
+        <source>The equations were not solved exactly: %1. Ordinary floating-point arithmetic, in the original order of steps, then meets a number beyond the range of doubles.</source>
+        <translation>Las ecuaciones no se resolvieron exactamente: %1. La aritmética de coma flotante ordinaria, en el orden original de los pasos, encuentra entonces un número fuera del rango de los dobles.</translation>
+    </message>
+    <message>
+        <source>The equations were not solved exactly: %1. Ordinary floating-point arithmetic, in the original order of steps, then divides by zero.</source>
+        <translation>Las ecuaciones no se resolvieron exactamente: %1. La aritmética de coma flotante ordinaria, en el orden original de los pasos, divide entonces por cero.</translation>
+    </message>
+    <message>
+        <source>The calculation failed.</source>
+        <translation>El cálculo ha fallado.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to calculate.</source>
+        <translation>No hay memoria suficiente para calcular.</translation>
+    </message>
+    <message>
+        <source>Neither result could be computed; both boxes keep their earlier values.</source>
+        <translation>No se pudo calcular ningún resultado; ambas casillas conservan sus valores anteriores.</translation>
+    </message>
+    <message>
+        <source>Neither result could be computed; the %1 box keeps its earlier value.</source>
+        <comment>the unknown, X or Y</comment>
+        <translation>No se pudo calcular ningún resultado; la casilla %1 conserva su valor anterior.</translation>
+    </message>
+    <message>
+        <source>Neither result could be computed.</source>
+        <translation>No se pudo calcular ningún resultado.</translation>
+    </message>
+    <message>
+        <source>%1 was computed.</source>
+        <comment>a result written before the failure, as &quot;Y = 1&quot;</comment>
+        <translation>%1 se calculó.</translation>
+    </message>
+    <message>
+        <source>%1 could not be computed; its box keeps its earlier value.</source>
+        <comment>the unknown, X or Y</comment>
+        <translation>%1 no se pudo calcular; su casilla conserva su valor anterior.</translation>
+    </message>
+    <message>
+        <source>%1 could not be computed.</source>
+        <comment>the unknown, X or Y</comment>
+        <translation>%1 no se pudo calcular.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>items spoken one after the other</comment>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <comment>the results, then the coefficients not read as typed</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Advertencia</translation>
+    </message>
+</context>
+<context>
+    <name>form</name>
+    <message>
+        <source>a1, coefficient of X in equation 1</source>
+        <translation>a1, coeficiente de X en la ecuación 1</translation>
+    </message>
+    <message>
+        <source>Multiplies X in the first equation.</source>
+        <translation>Multiplica X en la primera ecuación.</translation>
+    </message>
+    <message>
+        <source>b1, coefficient of Y in equation 1</source>
+        <translation>b1, coeficiente de Y en la ecuación 1</translation>
+    </message>
+    <message>
+        <source>Multiplies Y in the first equation.</source>
+        <translation>Multiplica Y en la primera ecuación.</translation>
+    </message>
+    <message>
+        <source>c1, right-hand side of equation 1</source>
+        <translation>c1, lado derecho de la ecuación 1</translation>
+    </message>
+    <message>
+        <source>What the left side of the first equation equals.</source>
+        <translation>Lo que vale el lado izquierdo de la primera ecuación.</translation>
+    </message>
+    <message>
+        <source>a2, coefficient of X in equation 2</source>
+        <translation>a2, coeficiente de X en la ecuación 2</translation>
+    </message>
+    <message>
+        <source>Multiplies X in the second equation.</source>
+        <translation>Multiplica X en la segunda ecuación.</translation>
+    </message>
+    <message>
+        <source>b2, coefficient of Y in equation 2</source>
+        <translation>b2, coeficiente de Y en la ecuación 2</translation>
+    </message>
+    <message>
+        <source>Multiplies Y in the second equation.</source>
+        <translation>Multiplica Y en la segunda ecuación.</translation>
+    </message>
+    <message>
+        <source>c2, right-hand side of equation 2</source>
+        <translation>c2, lado derecho de la ecuación 2</translation>
+    </message>
+    <message>
+        <source>What the left side of the second equation equals.</source>
+        <translation>Lo que vale el lado izquierdo de la segunda ecuación.</translation>
+    </message>
+    <message>
+        <source>C&amp;alculate</source>
+        <translation>&amp;Calcular</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Y result</source>
+        <translation>Resultado Y</translation>
+    </message>
+    <message>
+        <source>Shows the Y that solves both equations. Calculate (%1) recomputes it.</source>
+        <translation>Muestra la Y que resuelve ambas ecuaciones. Calcular (%1) la recalcula.</translation>
+    </message>
+    <message>
+        <source>X result</source>
+        <translation>Resultado X</translation>
+    </message>
+    <message>
+        <source>Shows the X that solves both equations. Calculate (%1) recomputes it.</source>
+        <translation>Muestra la X que resuelve ambas ecuaciones. Calcular (%1) la recalcula.</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Tarnyx Equations banner</source>
+        <translation>Banner de Tarnyx Equations</translation>
+    </message>
+</context>
+</TS>

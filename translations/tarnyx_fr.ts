@@ -1,0 +1,267 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>Wording</name>
+    <message>
+        <source>Infinitely many solutions: X = %1; Y can be any number.</source>
+        <translation>Infinité de solutions&#xa0;: X = %1&#xa0;; Y peut valoir n&apos;importe quel nombre.</translation>
+    </message>
+    <message>
+        <source>Infinitely many solutions: X = %1, for any Y.</source>
+        <translation>Infinité de solutions&#xa0;: X = %1 pour tout Y.</translation>
+    </message>
+    <message>
+        <source>Infinitely many solutions: Y = %1; X can be any number.</source>
+        <translation>Infinité de solutions&#xa0;: Y = %1&#xa0;; X peut valoir n&apos;importe quel nombre.</translation>
+    </message>
+    <message>
+        <source>Infinitely many solutions: any X and Y satisfy both equations.</source>
+        <translation>Infinité de solutions&#xa0;: tout X et tout Y vérifient les deux équations.</translation>
+    </message>
+    <message>
+        <source>Its numbers are rounded to %1 significant digits.</source>
+        <translation>Ses nombres sont arrondis à %1 chiffres significatifs.</translation>
+    </message>
+    <message>
+        <source>a coefficient has more than %1 significant digits, or a last significant digit whose exponent is beyond ±%2</source>
+        <translation>un coefficient a plus de %1 chiffres significatifs, ou un dernier chiffre significatif dont l&apos;exposant dépasse ±%2</translation>
+    </message>
+    <message>
+        <source>Computed in ordinary floating-point arithmetic, in the original order of steps, and not checked: %1.</source>
+        <translation>Calculé en arithmétique à virgule flottante ordinaire, dans l&apos;ordre d&apos;origine des étapes, et non vérifié&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Rounded to %1 significant digits; the exact answer is %2.</source>
+        <translation>Arrondi à %1 chiffres significatifs&#xa0;; la réponse exacte est %2.</translation>
+    </message>
+    <message>
+        <source>Rounded to %1 significant digits; the exact answer has more digits.</source>
+        <translation>Arrondi à %1 chiffres significatifs&#xa0;; la réponse exacte a plus de chiffres.</translation>
+    </message>
+    <message>
+        <source>This is the exact answer.</source>
+        <translation>C&apos;est la réponse exacte.</translation>
+    </message>
+    <message>
+        <source>Ordinary floating-point arithmetic, in the original order of steps, would give %1.</source>
+        <translation>L&apos;arithmétique à virgule flottante ordinaire, dans l&apos;ordre d&apos;origine des étapes, donnerait %1.</translation>
+    </message>
+    <message>
+        <source>Ordinary floating-point arithmetic, in the original order of steps, would divide by zero.</source>
+        <translation>L&apos;arithmétique à virgule flottante ordinaire, dans l&apos;ordre d&apos;origine des étapes, diviserait par zéro.</translation>
+    </message>
+    <message>
+        <source>Ordinary floating-point arithmetic, in the original order of steps, would overflow.</source>
+        <translation>L&apos;arithmétique à virgule flottante ordinaire, dans l&apos;ordre d&apos;origine des étapes, dépasserait sa capacité.</translation>
+    </message>
+    <message>
+        <source>Ordinary floating-point arithmetic cannot hold a coefficient: it is beyond the range of doubles.</source>
+        <translation>L&apos;arithmétique à virgule flottante ordinaire ne peut pas représenter un coefficient&#xa0;: il sort de la plage des doubles.</translation>
+    </message>
+    <message>
+        <source>From earlier equations.</source>
+        <translation>D&apos;équations précédentes.</translation>
+    </message>
+    <message>
+        <source>Typed here, not computed: Calculate (%1) computes %2.</source>
+        <comment>the Calculate button&apos;s access key (Alt+A), then the unknown, X or Y</comment>
+        <translation>Saisi ici, non calculé&#xa0;: Calculer (%1) calcule %2.</translation>
+    </message>
+    <message>
+        <source>In the box: %1</source>
+        <translation>Dans la case&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Typed: %1</source>
+        <translation>Saisi&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Read as %1: %2 is not a number.</source>
+        <translation>Lu comme %1&#xa0;: %2 n&apos;est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>Read as %1.</source>
+        <translation>Lu comme %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not part of the number.</source>
+        <translation>%1 ne fait pas partie du nombre.</translation>
+    </message>
+    <message>
+        <source>A comma is a decimal mark here.</source>
+        <translation>Une virgule est ici le séparateur décimal.</translation>
+    </message>
+    <message>
+        <source>A period is a decimal mark here.</source>
+        <translation>Un point est ici le séparateur décimal.</translation>
+    </message>
+    <message>
+        <source>The blanks inside the number are skipped.</source>
+        <translation>Les espaces dans le nombre sont ignorés.</translation>
+    </message>
+    <message>
+        <source>%1 was read as %2, not as typed.</source>
+        <comment>a coefficient (a1) and its value</comment>
+        <translation>%1 a été lu comme %2, et non tel que saisi.</translation>
+    </message>
+    <message>
+        <source>%1 read as %2</source>
+        <comment>a coefficient (a1) and its value</comment>
+        <translation>%1 lu comme %2</translation>
+    </message>
+    <message>
+        <source>No solution: the two equations contradict each other.</source>
+        <translation>Aucune solution&#xa0;: les deux équations se contredisent.</translation>
+    </message>
+    <message>
+        <source>No unique solution: infinitely many pairs of X and Y satisfy both equations.</source>
+        <translation>Pas de solution unique&#xa0;: une infinité de couples X, Y vérifient les deux équations.</translation>
+    </message>
+    <message>
+        <source>The equations were not solved exactly: %1. Ordinary floating-point arithmetic, in the original order of steps, then meets a number beyond the range of doubles.</source>
+        <translation>Les équations n&apos;ont pas été résolues exactement&#xa0;: %1. L&apos;arithmétique à virgule flottante ordinaire, dans l&apos;ordre d&apos;origine des étapes, rencontre alors un nombre hors de la plage des doubles.</translation>
+    </message>
+    <message>
+        <source>The equations were not solved exactly: %1. Ordinary floating-point arithmetic, in the original order of steps, then divides by zero.</source>
+        <translation>Les équations n&apos;ont pas été résolues exactement&#xa0;: %1. L&apos;arithmétique à virgule flottante ordinaire, dans l&apos;ordre d&apos;origine des étapes, divise alors par zéro.</translation>
+    </message>
+    <message>
+        <source>The calculation failed.</source>
+        <translation>Le calcul a échoué.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to calculate.</source>
+        <translation>La mémoire est insuffisante pour calculer.</translation>
+    </message>
+    <message>
+        <source>Neither result could be computed; both boxes keep their earlier values.</source>
+        <translation>Aucun résultat n&apos;a pu être calculé&#xa0;; les deux cases gardent leurs valeurs précédentes.</translation>
+    </message>
+    <message>
+        <source>Neither result could be computed; the %1 box keeps its earlier value.</source>
+        <comment>the unknown, X or Y</comment>
+        <translation>Aucun résultat n&apos;a pu être calculé&#xa0;; la case %1 garde sa valeur précédente.</translation>
+    </message>
+    <message>
+        <source>Neither result could be computed.</source>
+        <translation>Aucun résultat n&apos;a pu être calculé.</translation>
+    </message>
+    <message>
+        <source>%1 was computed.</source>
+        <comment>a result written before the failure, as &quot;Y = 1&quot;</comment>
+        <translation>%1 a été calculé.</translation>
+    </message>
+    <message>
+        <source>%1 could not be computed; its box keeps its earlier value.</source>
+        <comment>the unknown, X or Y</comment>
+        <translation>%1 n&apos;a pas pu être calculé&#xa0;; sa case garde sa valeur précédente.</translation>
+    </message>
+    <message>
+        <source>%1 could not be computed.</source>
+        <comment>the unknown, X or Y</comment>
+        <translation>%1 n&apos;a pas pu être calculé.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>items spoken one after the other</comment>
+        <translation>%1&#xa0;; %2</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <comment>the results, then the coefficients not read as typed</comment>
+        <translation>%1. %2</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Avertissement</translation>
+    </message>
+</context>
+<context>
+    <name>form</name>
+    <message>
+        <source>a1, coefficient of X in equation 1</source>
+        <translation>a1, coefficient de X dans l&apos;équation 1</translation>
+    </message>
+    <message>
+        <source>Multiplies X in the first equation.</source>
+        <translation>Multiplie X dans la première équation.</translation>
+    </message>
+    <message>
+        <source>b1, coefficient of Y in equation 1</source>
+        <translation>b1, coefficient de Y dans l&apos;équation 1</translation>
+    </message>
+    <message>
+        <source>Multiplies Y in the first equation.</source>
+        <translation>Multiplie Y dans la première équation.</translation>
+    </message>
+    <message>
+        <source>c1, right-hand side of equation 1</source>
+        <translation>c1, membre de droite de l&apos;équation 1</translation>
+    </message>
+    <message>
+        <source>What the left side of the first equation equals.</source>
+        <translation>Ce que vaut le membre de gauche de la première équation.</translation>
+    </message>
+    <message>
+        <source>a2, coefficient of X in equation 2</source>
+        <translation>a2, coefficient de X dans l&apos;équation 2</translation>
+    </message>
+    <message>
+        <source>Multiplies X in the second equation.</source>
+        <translation>Multiplie X dans la seconde équation.</translation>
+    </message>
+    <message>
+        <source>b2, coefficient of Y in equation 2</source>
+        <translation>b2, coefficient de Y dans l&apos;équation 2</translation>
+    </message>
+    <message>
+        <source>Multiplies Y in the second equation.</source>
+        <translation>Multiplie Y dans la seconde équation.</translation>
+    </message>
+    <message>
+        <source>c2, right-hand side of equation 2</source>
+        <translation>c2, membre de droite de l&apos;équation 2</translation>
+    </message>
+    <message>
+        <source>What the left side of the second equation equals.</source>
+        <translation>Ce que vaut le membre de gauche de la seconde équation.</translation>
+    </message>
+    <message>
+        <source>C&amp;alculate</source>
+        <translation>&amp;Calculer</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Y result</source>
+        <translation>Résultat Y</translation>
+    </message>
+    <message>
+        <source>Shows the Y that solves both equations. Calculate (%1) recomputes it.</source>
+        <translation>Affiche le Y qui résout les deux équations. Calculer (%1) le recalcule.</translation>
+    </message>
+    <message>
+        <source>X result</source>
+        <translation>Résultat X</translation>
+    </message>
+    <message>
+        <source>Shows the X that solves both equations. Calculate (%1) recomputes it.</source>
+        <translation>Affiche le X qui résout les deux équations. Calculer (%1) le recalcule.</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Tarnyx Equations banner</source>
+        <translation>Bannière de Tarnyx Equations</translation>
+    </message>
+</context>
+</TS>
