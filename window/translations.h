@@ -6,7 +6,7 @@
 struct InstalledTranslations
 {
     bool program = false; // the window's own words
-    bool qt = false;      // Qt's words in the window (the edit boxes' menu, the message box's button)
+    bool qt = false;      // Qt's words in it (the edit boxes' menu, the message box's button)
 };
 
 // Installs, for the first of the locale's languages that the program has (QLocale::uiLanguages:
