@@ -5,12 +5,13 @@
 # unit in 80 bits, so there the arithmetic is moved to SSE2 (which raises the baseline above
 # Debian's i686); the engine refuses to build where doubles are still evaluated wider.
 #
-# Release builds are hardened as Debian builds its packages, each flag where the target and the
-# compiler support it: stack protector, fortified libc calls and format checks; stack clash
+# Optimised builds (Release, RelWithDebInfo, MinSizeRel) are hardened as Debian builds its
+# packages, each flag where the target and the compiler support it: stack protector, fortified libc calls and format checks; stack clash
 # protection where the compiler accepts it (not MinGW-w64: GCC 12's SEH code generator crashes
 # on it, and Windows probes stacks itself); control-flow protection on x86 and branch protection
 # (BTI and PAC) on arm64; read-only relocations and immediate binding for ELF programs.
-# Sanitizer and fuzz builds are not Release builds.
+# Builds at -O0 are not (_FORTIFY_SOURCE wants optimisation), nor are sanitizer and fuzz builds,
+# whose own instrumentation does that work.
 include(CheckCXXCompilerFlag)
 include(CheckCXXSourceCompiles)
 
@@ -23,6 +24,10 @@ set(TARNYX_X86 FALSE)
 if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(x86_64|AMD64|amd64|i[3-6]86|x86)$")
     set(TARNYX_X86 TRUE)
 endif()
+
+# The configurations that are optimised, as a generator expression's condition.
+set(TARNYX_HARDENED "$<AND:$<CONFIG:Release,RelWithDebInfo,MinSizeRel>,\
+$<NOT:$<BOOL:${TARNYX_SANITIZE}>>,$<NOT:$<BOOL:${TARNYX_BUILD_FUZZERS}>>>")
 
 set(TARNYX_ARITHMETIC_FLAGS)
 set(TARNYX_HARDENING_FLAGS)
@@ -83,14 +88,14 @@ function(tarnyx_compile_options target)
         ${TARNYX_ARITHMETIC_FLAGS}
         ${TARNYX_REPRODUCIBLE_FLAGS}
         $<$<BOOL:${TARNYX_WERROR}>:-Werror>
-        $<$<CONFIG:Release>:${TARNYX_HARDENING_FLAGS}>)
+        $<${TARNYX_HARDENED}:${TARNYX_HARDENING_FLAGS}>)
     if(WIN32)
         # Self-contained programs: libstdc++, libgcc, winpthread and MinGW's libssp (the stack
         # protector and fortified calls) are linked in statically.
         target_link_options(${target} PRIVATE -static
-            $<$<CONFIG:Release>:-fstack-protector-strong>)
+            $<${TARNYX_HARDENED}:-fstack-protector-strong>)
     elseif(CMAKE_EXECUTABLE_FORMAT STREQUAL "ELF")
-        target_link_options(${target} PRIVATE $<$<CONFIG:Release>:LINKER:-z,relro,-z,now>)
+        target_link_options(${target} PRIVATE $<${TARNYX_HARDENED}:LINKER:-z,relro,-z,now>)
     endif()
     if(TARNYX_SANITIZE)
         target_compile_options(${target} PRIVATE

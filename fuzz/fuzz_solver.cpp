@@ -4,7 +4,7 @@
 // single solution, and every shown result, fact and verdict it gives is true by the independent
 // derivation (tests/truth). At exit it says how many claims it re-derived. scripts/fuzz.sh bounds
 // the time of each input.
-#include "tests/shown.h"
+#include "shown.h"
 
 #include "platform/conversions.h"
 #include "platform/runtimeerror.h"
