@@ -13,8 +13,10 @@
 #   release  what scripts/release.sh needs besides the windows role: git, xz, zip, dpkg-dev and
 #            the checker of differences
 # Roles add up, and each includes run. --list prints the packages instead of installing them.
-# The cross roles are never part of the default: on Debian 12, installing a cross-compiler
-# removes gcc-multilib.
+# Nothing is ever removed: apt simulates the install first, and where it would remove a package
+# (on Debian 12 a cross-compiler removes gcc-multilib, say) the script stops before changing
+# anything, saying what apt would remove and why; the install itself runs with --no-remove. The
+# arm64 role adds the arm64 architecture, and takes it away again if the role then stops.
 set -euo pipefail
 
 list=false
@@ -111,11 +113,15 @@ else
     as_root=(false)
 fi
 
-# A foreign architecture is added only when a role asks for it.
+# A foreign architecture is added only when a role asks for it, and taken away again if the role
+# stops before installing anything.
 updated=false
+added_arch=""
 if [ -n "$foreign_arch" ] && ! dpkg --print-foreign-architectures | grep -qx "$foreign_arch"; then
     echo "install-deps: adding the $foreign_arch architecture"
     "${as_root[@]}" dpkg --add-architecture "$foreign_arch"
+    added_arch=$foreign_arch
+    trap '[ -z "$added_arch" ] || { echo "install-deps: taking the $added_arch architecture away again"; "${as_root[@]}" dpkg --remove-architecture "$added_arch"; }' EXIT
     "${as_root[@]}" apt-get update -q
     updated=true
 fi
@@ -137,6 +143,7 @@ done
 
 if [ ${#missing[@]} -eq 0 ]; then
     echo "install-deps: all packages present (${roles[*]})"
+    added_arch=""
     exit 0
 fi
 if [ "${as_root[0]:-}" = false ]; then
@@ -144,7 +151,26 @@ if [ "${as_root[0]:-}" = false ]; then
     exit 1
 fi
 
-echo "install-deps: installing ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 $updated || "${as_root[@]}" apt-get update -q
-"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+# What apt would do, simulated: it must remove nothing.
+plan=$("${as_root[@]}" apt-get install -s -q --no-install-recommends "${missing[@]}") || {
+    echo "install-deps: apt cannot install ${missing[*]}:" >&2
+    printf '%s\n' "$plan" | tail -n 20 >&2
+    exit 1
+}
+removed=$(printf '%s\n' "$plan" | awk '$1 == "Remv" { print $2 }' | sort -u | tr '\n' ' ')
+if [ -n "$removed" ]; then
+    cat >&2 <<EOF2
+install-deps: stopped before changing anything. Installing what the ${roles[*]} role needs
+  (${missing[*]})
+would remove these packages: ${removed% }
+They stay installed. To go on, either remove them yourself if you do not need them, then run
+this script again; or run the role on another machine, or in a fresh root
+(scripts/check-fresh.sh), where nothing of yours is in the way.
+EOF2
+    exit 1
+fi
+echo "install-deps: installing ${missing[*]}"
+"${as_root[@]}" apt-get install -y -q --no-install-recommends --no-remove "${missing[@]}"
+added_arch=""
