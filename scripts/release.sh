@@ -19,11 +19,18 @@ if [ "${1:-}" = --no-windows ]; then
     windows=false
     shift
 fi
-commit=$(git rev-parse --verify "${1:-HEAD}^{commit}")
 fail() {
     echo "release: $*" >&2
     exit 1
 }
+# Said first, before anything is built: on a Debian older than 13 the Windows archive is built in
+# a Debian 13 root (scripts/windows-root.sh), which only root can make and enter.
+debian=$(. /etc/os-release && echo "${VERSION_ID%%.*}")
+if $windows && [ "$(id -u)" -ne 0 ] && [ "${debian:-0}" -lt 13 ]; then
+    fail "run it as root: on Debian $debian the Windows archive (tarnyx.exe) is built in a" \
+        "Debian 13 root, which only root can make and enter; or leave it out with --no-windows"
+fi
+commit=$(git rev-parse --verify "${1:-HEAD}^{commit}")
 
 # The Windows archive's tools are build-windows.sh's to install (in its Debian 13 build root on
 # an older Debian).
