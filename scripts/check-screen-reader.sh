@@ -11,8 +11,10 @@ program=$(realpath "$1")
 # the user's own screen reader included. So the check runs in a PID namespace of its own, with
 # its own /proc: the only Orca it can see is the one it starts, and whatever it started ends
 # with it. In that namespace this script is process 1. Without root, a user namespace makes the
-# PID namespace possible. It never runs without one.
-if [ $$ -ne 1 ]; then
+# PID namespace possible. It never runs without one: in a Debian root (scripts/debian-root.sh,
+# which sets TARNYX_IN_ROOT) it has no power to make one and needs none, the root's own PID
+# namespace being one, whose processes end with the root.
+if [ $$ -ne 1 ] && [ -z "${TARNYX_IN_ROOT:-}" ]; then
     isolate=(unshare --pid --fork --mount-proc)
     [ "$(id -u)" -eq 0 ] || isolate=(unshare --user --map-root-user --pid --fork --mount-proc)
     exec "${isolate[@]}" bash "$0" "$program"

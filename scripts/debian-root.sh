@@ -58,21 +58,47 @@ make_root() { # suite folder packages
 }
 
 # Runs a bash script in ROOT as root, in WORKDIR, with PATH, HOME and the NAME=VALUE settings
-# given alone, in a mount and PID namespace of its own: when it ends, everything it started ends
-# too, and its mounts go with it. Each folder in BINDS (colon-separated) is bound into the root
-# at the same path. The root is bound onto itself so that its / is a mount point, as on a real
-# machine (unshare, which the screen reader check uses, needs one). The screen reader check also
-# needs root's power to make a PID namespace, which a user namespace (mmdebstrap's unshare mode)
-# cannot give inside a chroot; so the root runs as real root, with the machine's writable parts
-# closed instead: /sys is a read-only sysfs of its own, /proc/sys is read-only, /dev holds only
-# the harmless devices (null, zero, full, random, urandom, tty and a private pts), and making
-# device nodes is not allowed.
+# given alone, in mount, PID, UTS and IPC namespaces of its own: when it ends, everything it
+# started ends too, and its mounts go with it; it has its own host name and its own System V IPC,
+# and shares the machine's network (apt needs it) and nothing else. Each folder in BINDS
+# (colon-separated) is bound into the root at the same path. The root is bound onto itself so
+# that its / is a mount point, as on a real machine. The script runs as root, with the machine's
+# writable parts closed: /sys is a read-only sysfs of its own, /proc/sys is read-only, /dev holds
+# only the harmless devices (null, zero, full, random, urandom, tty and a private pts), and the
+# bounding set drops the capabilities that could reach past the root: CAP_SYS_ADMIN (mounts,
+# namespaces, the host name), CAP_NET_ADMIN (the machine's network interfaces), CAP_SYS_CHROOT
+# (leaving the chroot), CAP_SYS_PTRACE (other processes), CAP_MKNOD, CAP_SYS_RAWIO,
+# CAP_SYS_MODULE, CAP_SYS_BOOT and CAP_SYS_TIME. TARNYX_IN_ROOT=1 tells the script where it is
+# (the screen reader check then uses the root's PID namespace, having no power to make one).
+# Before the script, the root proves its closure from its bounding set and namespaces.
+root_dropped_caps=sys_admin,net_admin,sys_chroot,sys_ptrace,mknod,sys_rawio,sys_module,sys_boot,sys_time
+root_proof='
+    bounding=$(sed -n "s/^CapBnd:[[:space:]]*//p" /proc/self/status)
+    for cap in 21:sys_admin 12:net_admin 18:sys_chroot 19:sys_ptrace 27:mknod 17:sys_rawio \
+        16:sys_module 22:sys_boot 25:sys_time; do
+        if (((16#$bounding >> ${cap%%:*}) & 1)); then
+            echo "root: the bounding set keeps ${cap#*:} ($bounding)" >&2
+            exit 1
+        fi
+    done
+    read -r machine_uts machine_ipc <<<"$TARNYX_MACHINE_NAMESPACES"
+    if [ "$(readlink /proc/self/ns/uts)" = "$machine_uts" ] ||
+        [ "$(readlink /proc/self/ns/ipc)" = "$machine_ipc" ]; then
+        echo "root: shares the machine'"'"'s UTS or IPC namespace" >&2
+        exit 1
+    fi
+    echo "root: its own mount, PID, UTS and IPC namespaces; bounding set $bounding, without" \
+        "sys_admin, net_admin, sys_chroot, sys_ptrace, mknod, sys_rawio, sys_module, sys_boot," \
+        "sys_time"
+'
 in_root() { # root workdir binds script [NAME=VALUE...]
     local root=$1 workdir=$2 binds=$3 script=$4
     shift 4
-    unshare --mount --pid --fork --mount-proc="$root/proc" bash -euo pipefail -c '
-        root=$1 workdir=$2 binds=$3 script=$4
-        shift 4
+    local machine
+    machine="$(readlink /proc/self/ns/uts) $(readlink /proc/self/ns/ipc)"
+    unshare --mount --pid --uts --ipc --fork --mount-proc="$root/proc" bash -euo pipefail -c '
+        root=$1 workdir=$2 binds=$3 script=$4 proof=$5 machine=$6 dropped=$7
+        shift 7
         mount --make-rprivate /
         mount --rbind "$root" "$root"
         IFS=: read -ra folders <<<"$binds"
@@ -97,8 +123,12 @@ in_root() { # root workdir binds script [NAME=VALUE...]
         mount -t tmpfs -o nosuid,nodev,mode=1777 shm "$root/dev/shm"
         ln -s /proc/self/fd "$root/dev/fd"
         for n in 0:stdin 1:stdout 2:stderr; do ln -s "/proc/self/fd/${n%%:*}" "$root/dev/${n#*:}"; done
-        exec setpriv --bounding-set -mknod,-sys_rawio,-sys_module,-sys_boot,-sys_time \
-            chroot "$root" /usr/bin/env -i HOME=/root \
-            PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@" \
-            bash -euo pipefail -c "cd \"$workdir\"; $script"' _ "$root" "$workdir" "$binds" "$script" "$@"
+        # chroot first (it needs CAP_SYS_CHROOT), then the bounding set is cut, for good.
+        exec chroot "$root" /usr/bin/setpriv --bounding-set "-$(sed "s/,/,-/g" <<<"$dropped")" \
+            /usr/bin/env -i HOME=/root \
+            PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
+            TARNYX_IN_ROOT=1 TARNYX_MACHINE_NAMESPACES="$machine" "$@" \
+            bash -euo pipefail -c "$proof
+                cd \"$workdir\"; $script"' _ "$root" "$workdir" "$binds" "$script" "$root_proof" \
+        "$machine" "$root_dropped_caps" "$@"
 }
