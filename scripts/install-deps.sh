@@ -75,8 +75,9 @@ for role in "${roles[@]}"; do
         packages+=(
             # cross compilers (posix threads, as Qt 6 needs); dpkg-dev unpacks the Qt source
             g++-mingw-w64-x86-64-posix dpkg-dev
-            # running the Windows programs, reading their resources, driving the window
-            wine wine64 icoutils python3-pefile xdotool xclip xvfb xauth
+            # running the Windows programs, reading their resources, driving the window and
+            # taking its picture (ImageMagick's import); locale definitions for a German wine
+            wine wine64 icoutils python3-pefile xdotool xclip xvfb xauth imagemagick locales
         )
         ;;
     arm64)

@@ -3,6 +3,8 @@
 # on a private Xvfb: the test programs through CTest (offscreen), the icon and version record
 # that tarnyx.exe carries, and the real window: a window titled "TARNYX EQUATIONS", a system
 # typed in and solved with Alt+A, the results read back through the clipboard, Alt+X to end.
+# The window is driven by keys alone, and every wait polls for what it waits for, with a
+# deadline. Every tool it calls is the windows role's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/windows-root.sh "scripts/$(basename "$0")" "$@"
@@ -22,10 +24,7 @@ fail() {
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
 track "$!"
-for _ in $(seq 100); do
-    [ -s "$scratch/display" ] && break
-    sleep 0.1
-done
+wait_for 10 test -s "$scratch/display" || fail "Xvfb did not start"
 export DISPLAY=:$(cat "$scratch/display")
 wineboot --init >/dev/null 2>&1
 
@@ -101,31 +100,30 @@ track "$app"
 window=$(timeout 60 xdotool search --sync --name '^TARNYX EQUATIONS$' | head -1) ||
     fail "no window titled TARNYX EQUATIONS appeared"
 echo "  window $window: $(xdotool getwindowname "$window")"
-xdotool windowfocus --sync "$window"
-sleep 1
-for key in 2 Tab 3 Tab 8 Tab 1 Tab 1 Tab 3 alt+a; do
-    xdotool key --delay 50 "$key"
-done
-# Each result is read back by clicking its box (which computes that result again), selecting
-# its text and copying it; wine hands the clipboard to X, where xclip reads it.
-copied=""
-read_box() { # x y: the box's centre in the window, in pixels; sets copied
-    xdotool mousemove --window "$window" "$1" "$2" click 1
-    sleep 0.3
-    xdotool key ctrl+a ctrl+c
-    local text=""
-    for _ in $(seq 20); do
-        sleep 0.25
-        text=$(xclip -o -selection clipboard 2>/dev/null || true)
-        [ -n "$text" ] && [ "$text" != "$copied" ] && break
-    done
-    copied=$text
+focused() {
+    xdotool windowfocus "$window" 2>/dev/null || true
+    [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]
 }
-read_box 152 264
+wait_for 30 focused || fail "the window did not take the focus"
+# 2X + 3Y = 8, X + Y = 3, then Alt+A; the focus stays in the last box (c2).
+xdotool key --delay 100 2 Tab 3 Tab 8 Tab 1 Tab 1 Tab 3 alt+a
+# Each result is read back by Tab into its box (which selects its whole text) and Ctrl+C; wine
+# hands the clipboard to X, where xclip reads it. From c2, Tab goes to Calculate, then to the Y
+# result, then to the X result.
+clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
+copied=""
+copy_next_box() { # Tab presses to the box; sets copied to its text, once the clipboard has it
+    local before=$copied
+    xdotool key --delay 100 $(printf 'Tab %.0s' $(seq "$1")) ctrl+c
+    wait_for 10 eval '[ -n "$(clipboard)" ] && [ "$(clipboard)" != "$before" ]' ||
+        fail "nothing new was copied from the box $1 Tab presses on"
+    copied=$(clipboard)
+}
+copy_next_box 2
 y=$copied
-read_box 152 216
+copy_next_box 1
 x=$copied
-import -window root "$PWD/build/windows/window.png" 2>/dev/null || true
+import -window root "$PWD/build/windows/window.png" || fail "no screenshot of the window"
 echo "  Y = '$y', X = '$x'"
 [ "$y" = 2 ] && [ "$x" = 1 ] || fail "expected Y = 2 and X = 1"
 xdotool key alt+x
@@ -134,4 +132,31 @@ timeout 30 tail --pid="$app" -f /dev/null || fail "the program did not end on Al
 wait "$app" || status=$?
 [ "$status" -eq 0 ] || fail "the program ended with status $status"
 echo "  Alt+X: exit status 0"
+
+echo "== the window under wine, in German"
+# wine takes its language from LANG, which needs a glibc locale: one made here, in a private
+# LOCPATH, so the machine's locales stay as they are. In German the Calculate button's access key
+# is Alt+B (Alt+A is no key there), and a result has a decimal comma.
+localedef -i de_DE -f UTF-8 "$scratch/locale/de_DE.UTF-8" 2>/dev/null ||
+    [ -d "$scratch/locale/de_DE.UTF-8" ] || fail "could not make the de_DE.UTF-8 locale"
+LOCPATH=$scratch/locale LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=windows wine "$exe" &
+app=$!
+track "$app"
+wait_for 60 eval '[ "$(xdotool search --name "^TARNYX EQUATIONS\$" | wc -l)" -ge 1 ]' ||
+    fail "no German window appeared"
+window=$(xdotool search --name '^TARNYX EQUATIONS$' | head -1)
+wait_for 30 focused || fail "the German window did not take the focus"
+# 2X = 1, 4Y = 1: Y = 0,25 and X = 0,5.
+xdotool key --delay 100 2 Tab 0 Tab 1 Tab 0 Tab 4 Tab 1 alt+b
+copied=""
+copy_next_box 2
+y=$copied
+copy_next_box 1
+x=$copied
+import -window root "$PWD/build/windows/window-de.png" || fail "no screenshot of the German window"
+echo "  Y = '$y', X = '$x'"
+[ "$y" = "0,25" ] && [ "$x" = "0,5" ] || fail "expected Y = 0,25 and X = 0,5 in German"
+xdotool key alt+e
+timeout 30 tail --pid="$app" -f /dev/null || fail "the German program did not end on Alt+E"
+echo "  Alt+E (Beenden): ended"
 echo "test-windows: ok"
