@@ -78,8 +78,9 @@ struct Claims
         const truth::Tally &n = checker.tally();
         std::fprintf(stderr,
                      "claims re-derived: %ld results, %ld rounded values, %ld differing double "
-                     "steps, %ld verdicts, %ld unchecked results; none false\n",
-                     n.results, n.valueFacts, n.stepFacts, n.verdicts, n.unchecked);
+                     "steps, %ld verdicts (%ld with every solution told), %ld unchecked results; "
+                     "none false\n",
+                     n.results, n.valueFacts, n.stepFacts, n.verdicts, n.families, n.unchecked);
     }
 };
 
