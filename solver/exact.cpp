@@ -168,14 +168,22 @@ std::optional<Decimal> shortDecimal(const cpp_rational &value, std::size_t digit
 {
     if (value == 0)
         return Decimal{};
-    // It ends exactly when the denominator is 2^a × 5^b; it then has max(a, b) places.
+    // It ends exactly when the denominator is 2^a × 5^b; it then has max(a, b) places. The twos
+    // are the trailing zero bits; what is left must be a power of five, whose exponent its
+    // length in bits gives to within one (log2(5) > 2.32), so long denominators cost no long
+    // loop of divisions.
     cpp_int den = denominator(value);
-    long long twos = 0, fives = 0;
-    for (; den % 2 == 0; den /= 2)
-        ++twos;
-    for (; den % 5 == 0; den /= 5)
-        ++fives;
-    if (den != 1)
+    const auto twos = static_cast<long long>(boost::multiprecision::lsb(den));
+    den >>= static_cast<unsigned>(twos);
+    const auto bits = static_cast<long long>(boost::multiprecision::msb(den)) + 1;
+    long long fives = -1;
+    for (long long k = std::max(0LL, bits * 100 / 233 - 1); k <= bits * 100 / 232 + 1; ++k) {
+        if (boost::multiprecision::pow(cpp_int(5), static_cast<unsigned>(k)) == den) {
+            fives = k;
+            break;
+        }
+    }
+    if (fives < 0)
         return std::nullopt;
     const long long places = std::max(twos, fives);
     const cpp_int whole = numerator(value) * powerOfTen(places) / denominator(value);
