@@ -86,7 +86,7 @@ screen_reader_beside_another() {
 }
 
 if wanted screen-reader; then
-    step "screen reader (Orca), beside an Orca it did not start"
+    step "screen reader (Orca)"
     quiet_release_build
     if [ -n "${TARNYX_IN_ROOT:-}" ]; then
         # In a Debian root the check shares the root's PID namespace, where a second Orca would
