@@ -88,11 +88,21 @@ std::optional<Scaled> toScaled(const ScannedNumber &number)
     return Scaled{fromPowerOfTwoDigits(digits, bits), 0};
 }
 
+// p/q in lowest terms. (Boost 1.83's division of a rational by a whole number can leave a zero
+// over the divisor, which then compares unequal to 0; its constructor reduces. Boost 1.74 refuses
+// a negative denominator: the sign goes above.)
+cpp_rational quotient(const cpp_int &p, const cpp_int &q)
+{
+    if (p == 0)
+        return cpp_rational(0);
+    return q < 0 ? cpp_rational(cpp_int(-p), cpp_int(-q)) : cpp_rational(p, q);
+}
+
 cpp_rational toRational(const Scaled &number)
 {
     if (number.exponent >= 0)
-        return cpp_rational(number.whole * powerOfTen(number.exponent), number.denominator);
-    return cpp_rational(number.whole, number.denominator * powerOfTen(-number.exponent));
+        return quotient(number.whole * powerOfTen(number.exponent), number.denominator);
+    return quotient(number.whole, number.denominator * powerOfTen(-number.exponent));
 }
 
 using platform::Decimal;
@@ -241,10 +251,9 @@ Solutions solutionsOf(const std::array<cpp_int, 6> &w)
     const bool first = a1 != 0 || (a2 == 0 && b1 != 0);
     const cpp_int &a = first ? a1 : a2, &b = first ? b1 : b2, &c = first ? c1 : c2;
     if (a != 0)
-        return {Solutions::Form::XFromY, told(cpp_rational(c, 1) / a),
-                told(cpp_rational(b, 1) / a)};
+        return {Solutions::Form::XFromY, told(quotient(c, a)), told(quotient(b, a))};
     if (b != 0)
-        return {Solutions::Form::YAlone, told(cpp_rational(c, 1) / b), {}};
+        return {Solutions::Form::YAlone, told(quotient(c, b)), {}};
     return {};
 }
 
@@ -276,15 +285,9 @@ std::optional<System> System::analyse(const std::array<ScannedNumber, 6> &number
     const cpp_int det = a1 * b2 - a2 * b1;
     if (det != 0) {
         values->kind = Kind::Unique;
-        cpp_int x = c1 * b2 - c2 * b1, y = a1 * c2 - a2 * c1;
-        // Boost 1.74 refuses a fraction whose denominator is negative: the sign goes above.
-        if (det < 0) {
-            x = -x;
-            y = -y;
-        }
-        const cpp_int divisor = det < 0 ? cpp_int(-det) : det;
-        values->x = cpp_rational(x, divisor);
-        values->y = cpp_rational(y, divisor);
+        const cpp_int x = c1 * b2 - c2 * b1, y = a1 * c2 - a2 * c1;
+        values->x = quotient(x, det);
+        values->y = quotient(y, det);
     } else {
         // Rank 1 (or 0): the equations agree when every 2 × 2 minor of the augmented matrix is
         // zero, and for an empty left side when both right sides are zero.
