@@ -137,6 +137,7 @@ echo "== the window under wine, in German"
 # wine takes its language from LANG, which needs a glibc locale: one made here, in a private
 # LOCPATH, so the machine's locales stay as they are. In German the Calculate button's access key
 # is Alt+B (Alt+A is no key there), and a result has a decimal comma.
+mkdir -p "$scratch/locale"
 localedef -i de_DE -f UTF-8 "$scratch/locale/de_DE.UTF-8" 2>/dev/null ||
     [ -d "$scratch/locale/de_DE.UTF-8" ] || fail "could not make the de_DE.UTF-8 locale"
 LOCPATH=$scratch/locale LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=windows wine "$exe" &
