@@ -1,4 +1,5 @@
-// The solver on six arbitrary texts (separated by newlines in the input), exact part included: it
+// The solver on six arbitrary texts (separated by newlines in the input; read with no group
+// separator, "," or "." by the input's length), exact part included: it
 // never crashes, fails only as no solution, not unique, overflow or division by zero, shows
 // results in the program's text form, gives X the same verdict as Y when the equations have no
 // single solution, and every shown result, fact and verdict it gives is true by the independent
@@ -97,7 +98,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         part = input.substr(0, end);
         input = end == std::string_view::npos ? std::string_view() : input.substr(end + 1);
     }
-    const solver::Analysis analysis(parts);
+    // The reading with no group separator, or a user's, by the input's length.
+    const std::string_view separator = std::array<std::string_view, 3>{"", ",", "."}[size % 3];
+    const solver::Analysis analysis(parts, separator);
     const auto y = check([&] { return analysis.y(); });
     const auto x = check([&] { return analysis.x(); });
     // A verdict on the equations must be the same for both; so must a division by zero of the
@@ -107,7 +110,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         std::abort();
     const std::string problem =
         claimsChecked.checker.check(checkerTexts(parts), shownBy(analysis, &solver::Analysis::y),
-                                    shownBy(analysis, &solver::Analysis::x));
+                                    shownBy(analysis, &solver::Analysis::x), separator);
     if (!problem.empty()) {
         std::fprintf(stderr, "false claim: %s\n", problem.c_str());
         std::abort();

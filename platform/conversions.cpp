@@ -6,12 +6,15 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -147,24 +150,47 @@ double octalDigitsToNumber(std::string_view digits)
     return hexDigitsToNumber(hexDigits);
 }
 
-// Adds one decimal digit to a non-negative magnitude, saturating far beyond any double exponent.
-std::int64_t saturatedDigit(std::int64_t value, char digit)
+// The whole digits at the start of text grouped by sep: a first group of one to three digits that
+// does not start with 0, then sep and exactly three digits, once or more, with no sep after the
+// last group. Their digits and how many characters they take; none for any other shape.
+std::optional<std::pair<std::string, std::size_t>> groupedDigits(std::string_view text,
+                                                                 std::string_view sep)
 {
-    constexpr std::int64_t limit = 1'000'000'000'000;
-    return value > limit ? value : value * 10 + (digit - '0');
+    const std::string_view first = leadingRun(text, isDigit);
+    if (sep.empty() || first.empty() || first.size() > 3 || first[0] == '0')
+        return std::nullopt;
+    std::string digits(first);
+    std::size_t pos = first.size();
+    while (text.substr(pos, sep.size()) == sep) {
+        const std::string_view group = leadingRun(text.substr(pos + sep.size()), isDigit);
+        if (group.size() != 3)
+            return std::nullopt;
+        digits.append(group);
+        pos += sep.size() + group.size();
+    }
+    if (pos == first.size())
+        return std::nullopt;
+    return std::pair{std::move(digits), pos};
 }
 
 // A decimal at the start of a text without blanks; its length counts characters of that text.
-ScannedNumber scanDecimal(std::string_view text)
+ScannedNumber scanDecimal(std::string_view text, std::string_view groupSeparator)
 {
     ScannedNumber number;
+    DecimalPart &part = number.numerator;
     std::size_t pos = 0;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        number.negative = text[pos] == '-';
+        part.negative = text[pos] == '-';
         ++pos;
     }
-    const std::string_view intDigits = leadingRun(text.substr(pos), isDigit);
-    pos += intDigits.size();
+    std::string intDigits;
+    if (auto grouped = groupedDigits(text.substr(pos), groupSeparator)) {
+        intDigits = std::move(grouped->first);
+        pos += grouped->second;
+    } else {
+        intDigits = leadingRun(text.substr(pos), isDigit);
+        pos += intDigits.size();
+    }
     std::string_view fracDigits;
     if (pos < text.size() && (text[pos] == '.' || text[pos] == ',')) {
         fracDigits = leadingRun(text.substr(pos + 1), isDigit);
@@ -186,22 +212,30 @@ ScannedNumber scanDecimal(std::string_view text)
             ++e;
         }
         const std::string_view expDigits = leadingRun(text.substr(e), isDigit);
-        for (char c : expDigits)
-            exponent = saturatedDigit(exponent, c);
+        for (char c : expDigits) {
+            exponent = exponent * 10 + (c - '0');
+            if (exponent > countedExponent) {
+                part.exponentBeyond = true;
+                exponent = countedExponent + 1;
+                break;
+            }
+        }
         if (expNegative)
             exponent = -exponent;
         // An exponent letter with no digits after it is not part of the number.
         if (!expDigits.empty())
             pos = e + expDigits.size();
     }
-    number.digits.reserve(intDigits.size() + fracDigits.size());
-    number.digits.append(intDigits).append(fracDigits);
-    number.exponent = exponent - static_cast<std::int64_t>(fracDigits.size());
+    part.digits.reserve(intDigits.size() + fracDigits.size());
+    part.digits.append(intDigits).append(fracDigits);
+    part.lastDigitExponent = exponent - static_cast<std::int64_t>(fracDigits.size());
     number.length = pos;
     return number;
 }
 
-double decimalToNumber(const ScannedNumber &number)
+} // namespace
+
+double decimalToNumber(const DecimalPart &number)
 {
     if (number.digits.empty())
         return 0.0;
@@ -211,7 +245,7 @@ double decimalToNumber(const ScannedNumber &number)
         normal += '-';
     normal += number.digits;
     normal += 'e';
-    normal += std::to_string(number.exponent);
+    normal += std::to_string(number.lastDigitExponent);
     // fast_float rounds correctly however many digits there are; beyond the range it gives an
     // infinity, below it a zero or a subnormal of the right sign. Versions differ in what they
     // say besides: fast_float 3 says nothing, fast_float 8 says result_out_of_range for both an
@@ -228,7 +262,7 @@ double decimalToNumber(const ScannedNumber &number)
         // (digits times ten to the exponent) says on which side of the range it lies.
         const auto first = number.digits.find_first_not_of('0');
         const auto significant = static_cast<std::int64_t>(number.digits.size() - first);
-        const bool above = first != std::string::npos && significant + number.exponent > 0;
+        const bool above = first != std::string::npos && significant + number.lastDigitExponent > 0;
         value = above ? std::numeric_limits<double>::infinity() : 0.0;
         value = number.negative ? -value : value;
     }
@@ -237,59 +271,77 @@ double decimalToNumber(const ScannedNumber &number)
     return value;
 }
 
-} // namespace
+double radixDigitsToNumber(ScannedNumber::Form form, std::string_view digits)
+{
+    switch (form) {
+    case ScannedNumber::Form::Hexadecimal:
+        return hexDigitsToNumber(digits);
+    case ScannedNumber::Form::Octal:
+        return octalDigitsToNumber(digits);
+    case ScannedNumber::Form::Decimal:
+        break;
+    }
+    throw std::logic_error("radixDigitsToNumber takes hexadecimal or octal digits");
+}
+
+ReadDecimal readDecimal(const DecimalPart &part)
+{
+    ReadDecimal read{{}, true};
+    const std::size_t first = part.digits.find_first_not_of('0');
+    if (first == std::string::npos)
+        return read;
+    const std::size_t last = part.digits.find_last_not_of('0');
+    const auto trailingZeros = static_cast<std::int64_t>(part.digits.size() - 1 - last);
+    const std::int64_t lastExponent = part.lastDigitExponent + trailingZeros;
+    read.value.negative = part.negative;
+    read.value.digits = part.digits.substr(first, last + 1 - first);
+    read.value.firstDigitExponent =
+        part.lastDigitExponent + static_cast<std::int64_t>(part.digits.size() - 1 - first);
+    read.withinBounds = !part.exponentBeyond && read.value.digits.size() <= exactDigits &&
+                        lastExponent <= exactExponent && lastExponent >= -exactExponent;
+    return read;
+}
 
 namespace {
 
-// Whether a decimal lies within the exact bounds.
-bool withinExactBounds(const std::string &digits, std::int64_t exponent)
-{
-    const std::size_t first = digits.find_first_not_of('0');
-    if (first == std::string::npos)
-        return true;
-    const std::size_t last = digits.find_last_not_of('0');
-    const std::int64_t lastExponent =
-        exponent + static_cast<std::int64_t>(digits.size() - 1 - last);
-    return last + 1 - first <= exactDigits && lastExponent <= exactExponent &&
-           lastExponent >= -exactExponent;
-}
-
 // A decimal followed by "/" and a decimal that is not zero, both within the exact bounds and no
 // "/" after them: the fraction's length in characters of s, or 0.
-std::size_t scanFraction(std::string_view s, ScannedNumber &number)
+std::size_t scanFraction(std::string_view s, std::string_view groupSeparator, ScannedNumber &number)
 {
     const std::size_t slash = number.length;
-    if (slash >= s.size() || s[slash] != '/' || !withinExactBounds(number.digits, number.exponent))
+    if (slash >= s.size() || s[slash] != '/' || !readDecimal(number.numerator).withinBounds)
         return 0;
-    const ScannedNumber below = scanDecimal(s.substr(slash + 1));
+    const ScannedNumber below = scanDecimal(s.substr(slash + 1), groupSeparator);
     const std::size_t end = slash + 1 + below.length;
-    if (below.length == 0 || below.digits.find_first_not_of('0') == std::string::npos ||
-        !withinExactBounds(below.digits, below.exponent) || (end < s.size() && s[end] == '/'))
+    const ReadDecimal belowRead = readDecimal(below.numerator);
+    if (below.length == 0 || belowRead.value.digits.empty() || !belowRead.withinBounds ||
+        (end < s.size() && s[end] == '/'))
         return 0;
-    number.denominator = DecimalPart{below.negative, below.digits, below.exponent};
+    number.denominator = below.numerator;
     number.decimalComma = number.decimalComma || below.decimalComma;
     number.decimalPeriod = number.decimalPeriod || below.decimalPeriod;
     return end;
 }
 
-ScannedNumber scanCompact(std::string_view s)
+ScannedNumber scanCompact(std::string_view s, std::string_view groupSeparator)
 {
     if (s.size() >= 2 && s[0] == '&' &&
         std::string_view("HhOo").find(s[1]) != std::string_view::npos) {
         ScannedNumber number;
         if (s[1] == 'H' || s[1] == 'h') {
             number.form = ScannedNumber::Form::Hexadecimal;
-            number.digits = leadingRun(s.substr(2), isHexDigit);
+            number.numerator.digits = leadingRun(s.substr(2), isHexDigit);
         } else {
             number.form = ScannedNumber::Form::Octal;
-            number.digits = leadingRun(s.substr(2), isOctalDigit);
+            number.numerator.digits = leadingRun(s.substr(2), isOctalDigit);
         }
-        number.length = number.digits.empty() ? 0 : 2 + number.digits.size();
+        const std::size_t digits = number.numerator.digits.size();
+        number.length = digits == 0 ? 0 : 2 + digits;
         return number;
     }
-    ScannedNumber number = scanDecimal(s);
+    ScannedNumber number = scanDecimal(s, groupSeparator);
     if (number.length > 0) {
-        if (const std::size_t fraction = scanFraction(s, number))
+        if (const std::size_t fraction = scanFraction(s, groupSeparator, number))
             number.length = fraction;
     }
     return number;
@@ -350,10 +402,20 @@ bool isBlank(char32_t c)
            (c >= 0x2000 && c <= 0x200A) || c == 0x202F || c == 0x205F || c == 0x3000;
 }
 
-ScannedNumber scanNumber(std::string_view text)
+ScannedNumber scanNumber(std::string_view text, std::string_view groupSeparator)
 {
+    // A blank separator is read as any blank is; one that could itself belong to a number (a
+    // digit, a sign, a slash, a letter) is none.
+    const bool usable = std::all_of(groupSeparator.begin(), groupSeparator.end(), [](char c) {
+        return !std::isalnum(static_cast<unsigned char>(c)) &&
+               std::string_view("+-/&").find(c) == std::string_view::npos;
+    });
+    const std::string_view separator =
+        usable && withoutBlanks(groupSeparator).compact.size() == groupSeparator.size()
+            ? groupSeparator
+            : std::string_view();
     const CompactText compact = withoutBlanks(text);
-    ScannedNumber number = scanCompact(compact.compact);
+    ScannedNumber number = scanCompact(compact.compact, separator);
     const std::size_t characters = number.length;
     number.blanks = blanksInside(compact, characters, number);
     // The length in the text as typed: up to and with the number's last character.
@@ -371,24 +433,9 @@ ScannedNumber scanNumber(std::string_view text)
     return number;
 }
 
-double toNumber(const ScannedNumber &number)
-{
-    if (number.denominator)
-        throw std::logic_error("a fraction is the solver's to convert");
-    switch (number.form) {
-    case ScannedNumber::Form::Hexadecimal:
-        return hexDigitsToNumber(number.digits);
-    case ScannedNumber::Form::Octal:
-        return octalDigitsToNumber(number.digits);
-    case ScannedNumber::Form::Decimal:
-        break;
-    }
-    return decimalToNumber(number);
-}
-
 std::string decimalText(const Decimal &number, std::string_view mark)
 {
-    const bool plain = number.exponent >= -4 && number.exponent < 15;
+    const bool plain = number.firstDigitExponent >= -4 && number.firstDigitExponent < 15;
     return decimalText(number, plain ? Notation::Plain : Notation::Exponent, false, mark);
 }
 
@@ -399,7 +446,7 @@ std::string decimalText(const Decimal &number, Notation notation, bool rounded,
     if (d.empty())
         return "0";
     const std::string_view more = rounded ? "\u2026" : "";
-    const std::int64_t e = number.exponent;
+    const std::int64_t e = number.firstDigitExponent;
     const auto size = static_cast<std::int64_t>(d.size());
     std::string text = number.negative ? "-" : "";
     if (notation == Notation::Plain && !(rounded && e + 1 >= size)) {
@@ -439,7 +486,7 @@ Decimal roundedDecimal(const Decimal &number, std::size_t significant)
         } else {
             r.digits.insert(0, 1, '1');
             r.digits.pop_back();
-            ++r.exponent;
+            ++r.firstDigitExponent;
         }
     }
     r.digits.erase(r.digits.find_last_not_of('0') + 1);
@@ -465,40 +512,25 @@ Decimal exactDecimal(double value)
         if (isDigit(c))
             number.digits += c;
     number.digits.erase(number.digits.find_last_not_of('0') + 1);
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), end, number.exponent);
+    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+'), end, number.firstDigitExponent);
+    return number;
+}
+
+Decimal shownDecimal(double value)
+{
+    if (!std::isfinite(value))
+        throw RuntimeError(ErrorCode::Overflow);
+    Decimal number = roundedDecimal(exactDecimal(value), shownDigits);
+    // The doubles closest to the top of the range round up to 15 digits beyond it, which would
+    // not read back: they count as too large.
+    if (number.firstDigitExponent == 308 && number.digits == "179769313486232")
+        throw RuntimeError(ErrorCode::Overflow);
     return number;
 }
 
 std::string numberToText(double value)
 {
-    if (!std::isfinite(value))
-        throw RuntimeError(ErrorCode::Overflow);
-    const Decimal number = roundedDecimal(exactDecimal(value), shownDigits);
-    // The doubles closest to the top of the range round up to a 15-digit text beyond it, which
-    // would not read back: they count as too large.
-    if (number.exponent == 308 && number.digits == "179769313486232")
-        throw RuntimeError(ErrorCode::Overflow);
-    return decimalText(number);
-}
-
-Decimal scannedDecimal(const DecimalPart &part)
-{
-    Decimal value;
-    const std::size_t first = part.digits.find_first_not_of('0');
-    if (first == std::string::npos)
-        return value;
-    const std::size_t last = part.digits.find_last_not_of('0');
-    value.negative = part.negative;
-    value.digits = part.digits.substr(first, last + 1 - first);
-    value.exponent = part.exponent + static_cast<std::int64_t>(part.digits.size() - 1 - first);
-    return value;
-}
-
-Decimal scannedDecimal(const ScannedNumber &number)
-{
-    if (number.form != ScannedNumber::Form::Decimal)
-        throw std::logic_error("scannedDecimal takes a decimal");
-    return scannedDecimal(DecimalPart{number.negative, number.digits, number.exponent});
+    return decimalText(shownDecimal(value));
 }
 
 } // namespace platform

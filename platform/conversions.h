@@ -16,6 +16,11 @@ namespace platform {
 // octal digits, a non-negative integer, or the longest prefix [sign] digits [mark digits]
 // [E|D [sign] digits], where the mark is the first "." or "," and the digits may be missing on
 // one side of it. A text that does not begin with a number has no digits: it reads as 0.
+// Where the caller gives the user's group separator, whole digits grouped by it ("1,000",
+// "12,345,678.5" with ","; "1.000" with ".") read as one number: a first group of one to three
+// digits that does not start with 0, then the separator before each group of exactly three, and
+// no separator after the last group. A text that breaks that shape ("1,000,5", "0,500", "2,5")
+// reads as it does without a separator.
 // A decimal followed by "/" and a decimal that is not zero is a fraction, read as their quotient
 // ("1/3", "1,5/4", "3/-4"), unless either part lies beyond the exact bounds below or a second "/"
 // follows: the number then ends at the "/".
@@ -27,12 +32,20 @@ namespace platform {
 inline constexpr std::size_t exactDigits = 1000;
 inline constexpr std::int64_t exactExponent = 1000;
 
-// A decimal's sign and digits: its value is digits × 10^exponent.
+// The largest magnitude of a typed exponent that the reader counts; a larger one is only known
+// to lie beyond it.
+inline constexpr std::int64_t countedExponent = 1'000'000'000'000;
+
+// A decimal as typed: its sign and its digits (zeros at either end kept), worth
+// digits × 10^lastDigitExponent. A typed exponent beyond ±countedExponent is not counted:
+// exponentBeyond says so, and lastDigitExponent then keeps only its sign, beyond the exact
+// bounds and the range of doubles.
 struct DecimalPart
 {
     bool negative = false;
     std::string digits;
-    std::int64_t exponent = 0;
+    std::int64_t lastDigitExponent = 0;
+    bool exponentBeyond = false;
 };
 
 struct ScannedNumber
@@ -46,11 +59,11 @@ struct ScannedNumber
         Other,    // anywhere else ("1 2", "- 5", "1, 5")
     };
     Form form = Form::Decimal;
-    bool negative = false;
-    // The digits before and after the mark as one run (hexadecimal or octal: the digits).
-    std::string digits;
-    // A decimal's value is digits × 10^exponent. The exponent saturates far beyond any double's.
-    std::int64_t exponent = 0;
+    // A decimal, or a fraction's numerator; a hexadecimal or octal number's digits (its sign
+    // and exponent unused).
+    DecimalPart numerator;
+    // A fraction's denominator.
+    std::optional<DecimalPart> denominator;
     // How much of the text, as typed, the number takes in bytes of UTF-8 (blanks within it
     // included); 0 when the text does not begin with a number. Whatever follows is not part of
     // it.
@@ -59,8 +72,6 @@ struct ScannedNumber
     bool decimalComma = false;
     bool decimalPeriod = false;
     Blanks blanks = Blanks::None;
-    // A fraction's denominator: the number above is its numerator.
-    std::optional<DecimalPart> denominator;
     // What follows the number, without the blanks at either end: the bytes from restBegin to
     // restEnd (the whole text so trimmed when it does not begin with a number). Empty when the
     // number is all the text holds.
@@ -82,12 +93,9 @@ struct ScannedNumber
 // (category Zs).
 bool isBlank(char32_t c);
 
-ScannedNumber scanNumber(std::string_view text);
-
-// The double nearest to a scanned number that is no fraction (correctly rounded; a fraction is
-// the solver's to convert, exactly). One too large for a double raises ErrorCode::Overflow; one
-// too small reads as 0 or a subnormal.
-double toNumber(const ScannedNumber &number);
+// The number text begins with. groupSeparator (UTF-8) is the user's group separator, or empty
+// for none; a blank one adds nothing, since blanks between groups are read already.
+ScannedNumber scanNumber(std::string_view text, std::string_view groupSeparator = {});
 
 // A decimal as its significant digits and the power of ten of the first: -0.0125 is
 // {true, "125", -2}. The digits start with one that is not 0 and end with one that is not 0;
@@ -96,10 +104,27 @@ struct Decimal
 {
     bool negative = false;
     std::string digits;
-    std::int64_t exponent = 0;
+    std::int64_t firstDigitExponent = 0;
 
     bool operator==(const Decimal &) const = default;
 };
+
+// A scanned decimal's value, every digit of it, and whether it lies within the exact bounds: the
+// one rule that the reader (for a fraction's parts) and the exact solver both apply.
+struct ReadDecimal
+{
+    Decimal value;     // not counted where the part's exponent was not (exponentBeyond)
+    bool withinBounds; // at most exactDigits significant digits, the last one's exponent within
+                       // ±exactExponent; zero always is
+};
+ReadDecimal readDecimal(const DecimalPart &part);
+
+// The double nearest a scanned decimal (correctly rounded), and a hexadecimal or octal number's
+// digits as a double. One too large for a double raises ErrorCode::Overflow; one too small reads
+// as 0 or a subnormal of its sign. (Every scanned number, a fraction included, is read by
+// solver::toNumber, which calls these.)
+double decimalToNumber(const DecimalPart &part);
+double radixDigitsToNumber(ScannedNumber::Form form, std::string_view digits);
 
 // The most significant digits the program shows of a number.
 inline constexpr std::size_t shownDigits = 15;
@@ -110,11 +135,6 @@ Decimal roundedDecimal(const Decimal &number, std::size_t significant);
 
 // Every digit of a finite double's value (a double's decimal expansion ends); none for zero.
 Decimal exactDecimal(double value);
-
-// A scanned decimal's value, every digit of it (a fraction's: its numerator's; hexadecimal and
-// octal numbers are the solver's to convert), or a decimal part's.
-Decimal scannedDecimal(const ScannedNumber &number);
-Decimal scannedDecimal(const DecimalPart &part);
 
 enum class Notation {
     Plain,    // "-0.0125", "1500"
@@ -136,11 +156,15 @@ std::string decimalText(const Decimal &number, std::string_view mark = period);
 std::string decimalText(const Decimal &number, Notation notation, bool rounded = false,
                         std::string_view mark = period);
 
-// The text form of a finite double: its exact value rounded to 15 significant digits by the rule
-// above, trailing zeros dropped, the exponent form "1.5E+15" / "1E-05" when the decimal exponent
-// is below -4 or at least 15, and "0" for either zero. Every text it gives reads back through
-// textToNumber. A value that is not finite, or so close to the top of the range that its
-// 15-digit text would lie beyond it, raises ErrorCode::Overflow.
+// A finite double as the program shows it: its exact value rounded to 15 significant digits by
+// the rule above, trailing zeros dropped. A value that is not finite, or so close to the top of
+// the range that its 15 digits would lie beyond it (and so not read back), raises
+// ErrorCode::Overflow.
+Decimal shownDecimal(double value);
+
+// The text form of a finite double, decimalText(shownDecimal(value)): the exponent form "1.5E+15"
+// / "1E-05" when the decimal exponent is below -4 or at least 15, and "0" for either zero. Every
+// text it gives reads back as the same double.
 std::string numberToText(double value);
 
 } // namespace platform

@@ -48,30 +48,29 @@ struct Scaled
     cpp_int denominator = 1;
 };
 
-// A decimal's digits as a whole number times a power of ten; none beyond the bounds.
-std::optional<Scaled> decimalScaled(bool negative, std::string_view digits, long long exponent)
+// A decimal's significant digits as a whole number times a power of ten; none beyond the bounds.
+std::optional<Scaled> decimalScaled(const platform::DecimalPart &part)
 {
-    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
-    if (digits.empty())
-        return Scaled{};
-    const std::size_t last = digits.find_last_not_of('0');
-    exponent += static_cast<long long>(digits.size() - 1 - last);
-    digits = digits.substr(0, last + 1);
-    if (digits.size() > maxDigits || exponent > maxExponent || exponent < -maxExponent)
+    const platform::ReadDecimal read = platform::readDecimal(part);
+    if (!read.withinBounds)
         return std::nullopt;
-    cpp_int whole{std::string(digits)};
-    return Scaled{negative ? cpp_int(-whole) : whole, exponent};
+    const platform::Decimal &d = read.value;
+    if (d.digits.empty())
+        return Scaled{};
+    cpp_int whole{d.digits};
+    const long long lastDigitExponent =
+        d.firstDigitExponent - static_cast<long long>(d.digits.size()) + 1;
+    return Scaled{d.negative ? cpp_int(-whole) : whole, lastDigitExponent};
 }
 
 std::optional<Scaled> toScaled(const ScannedNumber &number)
 {
     if (number.form == ScannedNumber::Form::Decimal) {
-        auto value = decimalScaled(number.negative, number.digits, number.exponent);
+        auto value = decimalScaled(number.numerator);
         if (!value || !number.denominator)
             return value;
         // The reader takes a fraction only with both parts within the bounds.
-        const platform::DecimalPart &below = *number.denominator;
-        const auto under = decimalScaled(below.negative, below.digits, below.exponent);
+        const auto under = decimalScaled(*number.denominator);
         if (!under || under->whole == 0)
             return std::nullopt;
         value->exponent -= under->exponent;
@@ -80,7 +79,7 @@ std::optional<Scaled> toScaled(const ScannedNumber &number)
             value->whole = -value->whole;
         return value;
     }
-    std::string_view digits = number.digits;
+    std::string_view digits = number.numerator.digits;
     digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
     if (digits.size() > maxDigits)
         return std::nullopt;
@@ -144,7 +143,7 @@ cpp_rational toRational(const Decimal &d)
     cpp_int whole{d.digits};
     if (d.negative)
         whole = -whole;
-    const long long exponent = d.exponent - static_cast<long long>(d.digits.size()) + 1;
+    const long long exponent = d.firstDigitExponent - static_cast<long long>(d.digits.size()) + 1;
     if (exponent >= 0)
         return cpp_rational(whole * powerOfTen(exponent));
     return cpp_rational(whole, powerOfTen(-exponent));
@@ -158,7 +157,7 @@ Decimal wholeDecimal(const cpp_int &whole)
         return d;
     d.negative = whole < 0;
     d.digits = (d.negative ? cpp_int(-whole) : whole).str();
-    d.exponent = static_cast<std::int64_t>(d.digits.size()) - 1;
+    d.firstDigitExponent = static_cast<std::int64_t>(d.digits.size()) - 1;
     d.digits.erase(d.digits.find_last_not_of('0') + 1);
     return d;
 }
@@ -200,7 +199,7 @@ std::optional<Decimal> shortDecimal(const cpp_rational &value, std::size_t digit
     Decimal d = wholeDecimal(whole);
     if (d.digits.size() > digits)
         return std::nullopt;
-    d.exponent -= places;
+    d.firstDigitExponent -= places;
     return d;
 }
 
@@ -334,10 +333,14 @@ Number System::coefficient(std::size_t i) const
     return asFraction(toRational(m_values->coefficients.at(i)));
 }
 
-std::optional<Number> valueRead(const ScannedNumber &number)
+std::optional<Number> scannedValue(const ScannedNumber &number)
 {
-    if (number.form == ScannedNumber::Form::Decimal && !number.denominator)
-        return Number{platform::scannedDecimal(number), std::nullopt};
+    if (number.form == ScannedNumber::Form::Decimal && !number.denominator) {
+        const platform::ReadDecimal read = platform::readDecimal(number.numerator);
+        if (number.numerator.exponentBeyond && !read.value.digits.empty())
+            return std::nullopt;
+        return Number{read.value, std::nullopt};
+    }
     const auto value = toScaled(number);
     if (!value)
         return std::nullopt;
@@ -351,8 +354,9 @@ double fractionToNumber(const ScannedNumber &fraction)
         throw std::logic_error("fractionToNumber takes a fraction within the bounds");
     const cpp_rational q = toRational(*value);
     if (q == 0)
-        return value->whole == 0 && fraction.negative != fraction.denominator->negative ? -0.0
-                                                                                        : 0.0;
+        return value->whole == 0 && fraction.numerator.negative != fraction.denominator->negative
+                   ? -0.0
+                   : 0.0;
     const bool negative = q < 0;
     const cpp_int num = negative ? cpp_int(-numerator(q)) : numerator(q), den = denominator(q);
     // 2^e <= |q| < 2^(e+1)

@@ -97,8 +97,9 @@ private:
 };
 
 // The value of a scanned number, every digit of it (3 for "3,000", 255 for "&HFF", 3/8 for
-// "1,5/4"); none for a hexadecimal or octal number beyond the bounds.
-std::optional<Number> valueRead(const platform::ScannedNumber &number);
+// "1,5/4"); none for a hexadecimal or octal number beyond the bounds, or a decimal whose
+// exponent was not counted.
+std::optional<Number> scannedValue(const platform::ScannedNumber &number);
 
 // The double nearest a fraction's exact quotient (correctly rounded, ties to even). One too
 // large for a double raises ErrorCode::Overflow; one too small reads as 0 or a subnormal.

@@ -65,12 +65,16 @@ double computeX(const Coefficients &c)
 
 double toNumber(const platform::ScannedNumber &number)
 {
-    return number.denominator ? exact::fractionToNumber(number) : platform::toNumber(number);
+    if (number.form != platform::ScannedNumber::Form::Decimal)
+        return platform::radixDigitsToNumber(number.form, number.numerator.digits);
+    if (number.denominator)
+        return exact::fractionToNumber(number);
+    return platform::decimalToNumber(number.numerator);
 }
 
-double textToNumber(std::string_view text)
+double textToNumber(std::string_view text, std::string_view groupSeparator)
 {
-    return solver::toNumber(platform::scanNumber(text));
+    return solver::toNumber(platform::scanNumber(text, groupSeparator));
 }
 
 Coefficients toCoefficients(const std::array<platform::ScannedNumber, 6> &n)
@@ -85,11 +89,13 @@ Coefficients toCoefficients(const std::array<platform::ScannedNumber, 6> &n)
     return c;
 }
 
-Analysis::Analysis(const CoefficientTexts &texts)
+Analysis::Analysis(const CoefficientTexts &texts, std::string_view groupSeparator)
 {
     // Each text scanned once, for the doubles and the exact values.
     std::array<platform::ScannedNumber, 6> n;
-    std::transform(texts.begin(), texts.end(), n.begin(), &platform::scanNumber);
+    std::transform(texts.begin(), texts.end(), n.begin(), [&](const std::string &text) {
+        return platform::scanNumber(text, groupSeparator);
+    });
     try {
         m_doubles = toCoefficients(n);
     } catch (const RuntimeError &) {
@@ -113,10 +119,7 @@ DoubleSteps runSteps(const std::optional<Coefficients> &doubles,
     if (!doubles)
         return {Outcome::Unread, {}};
     try {
-        const double value = compute(*doubles);
-        platform::numberToText(value); // overflows at the very top of the range
-        return {Outcome::Value,
-                platform::roundedDecimal(platform::exactDecimal(value), platform::shownDigits)};
+        return {Outcome::Value, platform::shownDecimal(compute(*doubles))};
     } catch (const RuntimeError &error) {
         return {error.code() == ErrorCode::Overflow ? Outcome::Overflow : Outcome::DivisionByZero,
                 {}};

@@ -31,12 +31,12 @@ struct Coefficients
     double a1, b1, c1, a2, b2, c2;
 };
 
-// The double nearest a scanned number, a fraction's exact quotient included; one beyond the
-// double range raises Overflow.
+// The double nearest a scanned number, whatever its form (a fraction's exact quotient, correctly
+// rounded, included); one beyond the double range raises Overflow.
 double toNumber(const platform::ScannedNumber &number);
 
-// toNumber(platform::scanNumber(text)).
-double textToNumber(std::string_view text);
+// toNumber(platform::scanNumber(text, groupSeparator)).
+double textToNumber(std::string_view text, std::string_view groupSeparator = {});
 
 // The six scanned texts (a1, b1, c1, a2, b2, c2) rounded to doubles in the order a1, b1, a2, b2,
 // c1, c2; a number beyond the double range raises Overflow.
@@ -92,7 +92,8 @@ struct Result
 class Analysis
 {
 public:
-    explicit Analysis(const CoefficientTexts &texts);
+    // groupSeparator: the user's, as platform::scanNumber takes it.
+    explicit Analysis(const CoefficientTexts &texts, std::string_view groupSeparator = {});
 
     // What a result box shows for Y and for X, or the error that stops it.
     Result y() const;

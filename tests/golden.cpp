@@ -9,6 +9,7 @@
 //
 // The file has one row a line, fields separated by tabs; a line starting with '#' is a comment.
 //   read   <text> <bits of the double, 16 hex digits, or an outcome in <>>
+//   read   <text> <bits> <the user's group separator>
 //   solve  <a1> <b1> <c1> <a2> <b2> <c2> <Y text> <Y facts> <Y bits> <X text> <X facts> <X bits>
 // where the text is the value a result box shows (Analysis::y, x: a failure shows its error in <>,
 // and for infinitely many solutions every solution as its facts), the facts what is known of it,
@@ -48,13 +49,17 @@ std::string bits(double value)
 }
 
 // What this build makes of the fields of a row, in the file's form.
-std::vector<std::string> readRow(const std::string &text)
+std::vector<std::string> readRow(const std::string &text, const std::string &separator = {})
 {
+    std::vector<std::string> row = {"read", text};
     try {
-        return {"read", text, bits(solver::textToNumber(text))};
+        row.push_back(bits(solver::textToNumber(text, separator)));
     } catch (const RuntimeError &e) {
-        return {"read", text, outcomeText(e.code())};
+        row.push_back(outcomeText(e.code()));
     }
+    if (!separator.empty())
+        row.push_back(separator);
+    return row;
 }
 
 std::vector<std::string> solveRow(const std::array<std::string, 6> &t)
@@ -121,8 +126,8 @@ int check(const char *path)
             continue;
         const std::vector<std::string> expected = split(line);
         std::vector<std::string> actual;
-        if (expected.size() == 3 && expected[0] == "read")
-            actual = readRow(expected[1]);
+        if ((expected.size() == 3 || expected.size() == 4) && expected[0] == "read")
+            actual = readRow(expected[1], expected.size() == 4 ? expected[3] : std::string());
         else if (expected.size() == 13 && expected[0] == "solve")
             actual = solveRow(
                 {expected[1], expected[2], expected[3], expected[4], expected[5], expected[6]});
@@ -211,6 +216,18 @@ public:
         const char *const ends[] = {"", "", "", "", "/0", "/x", "/2"};
         return decimal(3, 2) + "/" + (pick(0, 4) == 0 ? "-" : "") + digits(pick(1, 3), true) +
                ends[pick(0, 6)];
+    }
+
+    // Whole digits grouped by sep, now and then in a shape that is no grouping ("1,0000",
+    // "0,500", "1,000,5"), with a fraction or an exponent after them.
+    std::string grouped(const std::string &sep)
+    {
+        std::string text = pick(0, 3) == 0 ? "-" : "";
+        text += pick(0, 9) == 0 ? "0" : digits(pick(1, 3), true);
+        for (int i = pick(1, 4); i > 0; --i)
+            text += sep + digits(pick(0, 5) == 0 ? pick(1, 4) : 3);
+        const char *const ends[] = {"", "", ".5", ",25", "e3", "/7", ",", "x"};
+        return text + ends[pick(0, 7)];
     }
 
     // "&O" or "&H" and up to `most` octal or hexadecimal digits.
@@ -336,6 +353,11 @@ int write(const char *path)
                                              std::to_string(k * b), std::to_string(k * c)}
                 : std::array<std::string, 6>{f, g, std::to_string(c), f, g, std::to_string(c)};
         out << join(solveRow(system)) << '\n';
+    }
+    out << "# Texts read with the user's group separator.\n";
+    for (const char *sep : {",", ".", "\u2019"}) {
+        for (int i = 0; i < 200; ++i)
+            out << join(readRow(t.grouped(sep), sep)) << '\n';
     }
     return out ? 0 : 2;
 }

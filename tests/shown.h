@@ -81,10 +81,12 @@ inline truth::Shown shownBy(const solver::Analysis &analysis,
     }
 }
 
-// The check of both unknowns of one system; the first false or missing claim, or empty.
-inline std::string checkSolver(truth::Checker &checker, const solver::CoefficientTexts &t)
+// The check of both unknowns of one system, read with a group separator or none; the first false
+// or missing claim, or empty.
+inline std::string checkSolver(truth::Checker &checker, const solver::CoefficientTexts &t,
+                               std::string_view separator = {})
 {
-    const solver::Analysis analysis(t);
+    const solver::Analysis analysis(t, separator);
     return checker.check(checkerTexts(t), shownBy(analysis, &solver::Analysis::y),
-                         shownBy(analysis, &solver::Analysis::x));
+                         shownBy(analysis, &solver::Analysis::x), separator);
 }

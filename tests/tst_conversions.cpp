@@ -25,6 +25,8 @@ class TestConversions : public QObject
 private slots:
     void readsNumber_data();
     void readsNumber();
+    void readsGroupedNumber_data();
+    void readsGroupedNumber();
     void readsOverflowAsFailure_data();
     void readsOverflowAsFailure();
     void readsVeryLongText();
@@ -118,6 +120,47 @@ void TestConversions::readsNumber()
     QFETCH(QString, text);
     QFETCH(double, expected);
     COMPARE_BITS(textToNumber(text.toStdString()), expected);
+}
+
+void TestConversions::readsGroupedNumber_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("separator"); // the user's; the decimal mark is the other one
+    QTest::addColumn<double>("expected");
+    QTest::addColumn<bool>("asTyped");
+
+    // clang-format off
+    QTest::newRow("a thousand, English")          << "1,000"        << ","       << 1000.0      << true;
+    QTest::newRow("groups, then a decimal point")  << "12,345,678.5" << ","       << 12345678.5  << true;
+    QTest::newRow("a sign before the groups")      << "\u22121,234"  << ","       << -1234.0     << true;
+    QTest::newRow("a thousand, German")            << "1.000"        << "."       << 1000.0      << true;
+    QTest::newRow("groups, then a decimal comma")  << "12.345,5"     << "."       << 12345.5     << true;
+    QTest::newRow("each part of a fraction")       << "1,000/1,250"  << ","       << 0.8         << true;
+    QTest::newRow("grouped, then an exponent")     << "1.000e3"      << "."       << 1e6         << true;
+    QTest::newRow("an apostrophe separator")       << "1\u2019000"   << "\u2019"  << 1000.0      << true;
+    QTest::newRow("a blank separator adds nothing") << "1\u202f000"  << "\u202f"  << 1000.0      << true;
+    QTest::newRow("no separator: a decimal comma") << "1,000"        << ""        << 1.0         << false;
+    QTest::newRow("a separator after the groups")  << "1,000,5"      << ","       << 1.0         << false;
+    QTest::newRow("a first group starting with 0") << "0,500"        << ","       << 0.5         << false;
+    QTest::newRow("a group of one: a mark")        << "2,5"          << ","       << 2.5         << false;
+    QTest::newRow("a group of four")               << "1,0000"       << ","       << 1.0         << false;
+    QTest::newRow("a group of one, German")        << "2.5"          << "."       << 2.5         << false;
+    QTest::newRow("a first group of four")         << "1234,567"     << ","       << 1234.567    << false;
+    // clang-format on
+}
+
+// With the user's group separator, whole digits in groups of three read as one number, as typed;
+// any other shape reads as it does without one. The independent reader agrees.
+void TestConversions::readsGroupedNumber()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, separator);
+    QFETCH(double, expected);
+    QFETCH(bool, asTyped);
+    const std::string t = text.toStdString(), sep = separator.toStdString();
+    COMPARE_BITS(textToNumber(t, sep), expected);
+    COMPARE_BITS(*truth::readDouble(t, sep), expected);
+    QCOMPARE(platform::scanNumber(t, sep).readAsTyped(separator == "."), asTyped);
 }
 
 void TestConversions::readsOverflowAsFailure_data()

@@ -97,6 +97,7 @@ void TestCrossCheck::claims_data()
     QTest::newRow("fractions as typed")                 << QStringList{"1/3", "-2/5", "1", "1,5/4", "3/-4", "2"};
     QTest::newRow("fractions partly read")              << QStringList{"1/0", "1/x", "1/2/3", "2", "&H1/2", "1"};
     QTest::newRow("a fraction beyond the doubles")      << QStringList{"1e300/1e-300", "0", "1", "0", "1", "1"};
+    QTest::newRow("X exact beyond 1E-1200")             << QStringList{"5e198", "-3e-999", "\u0090e-198", "Ae198", "-8", "8.11439804238034E-14"};
     // clang-format on
 }
 

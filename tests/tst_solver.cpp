@@ -208,7 +208,7 @@ void TestSolver::readsExactValue_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("exact"); // "p/q", or "p"; "" when beyond the exact part's bounds
 
-    const QString thousandDigits = QString(1000, QLatin1Char('7'));
+    const QString thousandDigits = QString(1000, QLatin1Char('7')), zeros(1000, QLatin1Char('0'));
     // clang-format off
     QTest::newRow("decimal tenth")                 << "0.1"                      << "1/10";
     QTest::newRow("negative decimal")              << "-2.50"                    << "-5/2";
@@ -234,6 +234,19 @@ void TestSolver::readsExactValue_data()
     QTest::newRow("a second slash ends it")        << "1/2/3"                    << "1";
     QTest::newRow("hexadecimal numerator ends it") << "&H1/2"                    << "1";
     QTest::newRow("a part beyond the bounds")      << "1/1e-1001"                << "1";
+    // The reader takes a fraction exactly where the exact part can: each part at and past a bound.
+    QTest::newRow("numerator of 1000 digits")      << thousandDigits + "/3"      << thousandDigits + "/3";
+    QTest::newRow("numerator of 1001 digits")      << thousandDigits + "7/3"     << "";
+    QTest::newRow("denominator of 1000 digits")    << "3/" + thousandDigits      << "3/" + thousandDigits;
+    QTest::newRow("denominator of 1001 digits")    << "3/" + thousandDigits + "7" << "3";
+    QTest::newRow("numerator exponent 1000")       << "1e1000/3"                 << "1" + zeros + "/3";
+    QTest::newRow("numerator exponent 1001")       << "1e1001/3"                 << "";
+    QTest::newRow("numerator exponent -1000")      << "1e-1000/3"                << "1/3" + zeros;
+    QTest::newRow("numerator exponent -1001")      << "1e-1001/3"                << "";
+    QTest::newRow("denominator exponent 1000")     << "3/1e1000"                 << "3/1" + zeros;
+    QTest::newRow("denominator exponent 1001")     << "3/1e1001"                 << "3";
+    QTest::newRow("denominator exponent -1000")    << "3/1e-1000"                << "3" + zeros;
+    QTest::newRow("denominator exponent -1001")    << "3/1e-1001"                << "3";
     // clang-format on
 }
 

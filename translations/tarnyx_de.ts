@@ -176,6 +176,10 @@
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
+    <message>
+        <source>a number whose exponent is beyond ±%1</source>
+        <translation>eine Zahl mit einem Exponenten jenseits von ±%1</translation>
+    </message>
 </context>
 <context>
     <name>form</name>

@@ -176,6 +176,10 @@
         <source>Warning</source>
         <translation>Advertencia</translation>
     </message>
+    <message>
+        <source>a number whose exponent is beyond ±%1</source>
+        <translation>un número cuyo exponente supera ±%1</translation>
+    </message>
 </context>
 <context>
     <name>form</name>

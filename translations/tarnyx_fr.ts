@@ -176,6 +176,10 @@
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
+    <message>
+        <source>a number whose exponent is beyond ±%1</source>
+        <translation>un nombre dont l’exposant dépasse ±%1</translation>
+    </message>
 </context>
 <context>
     <name>form</name>

@@ -35,13 +35,13 @@ CoefficientBox::CoefficientBox(QWidget *parent) : TextBox(parent)
 std::optional<CoefficientBox::Reading> CoefficientBox::reading(const QString &text)
 {
     const QByteArray utf8 = text.toUtf8();
-    const platform::ScannedNumber number =
-        platform::scanNumber(std::string_view(utf8.constData(), std::size_t(utf8.size())));
+    const platform::ScannedNumber number = platform::scanNumber(
+        std::string_view(utf8.constData(), std::size_t(utf8.size())), Wording::groupSeparator());
     if (number.readAsTyped(Wording::commaMark()))
         return std::nullopt;
     const QString rest = QString::fromUtf8(utf8.constData() + number.restBegin,
                                            qsizetype(number.restEnd - number.restBegin));
-    const std::optional<solver::Number> value = solver::exact::valueRead(number);
+    const std::optional<solver::Number> value = solver::exact::scannedValue(number);
     Reading read;
     read.value = Wording::valueRead(number, value);
     read.sentence = Wording::readBack(number, read.value, rest);

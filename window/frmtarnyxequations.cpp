@@ -208,7 +208,7 @@ frmTarnyxEquations::Outcome frmTarnyxEquations::solve(std::initializer_list<Unkn
     std::optional<solver::Analysis> analysis;
     Unknown *current = *unknowns.begin();
     try {
-        analysis.emplace(texts);
+        analysis.emplace(texts, Wording::groupSeparator());
         for (Unknown *unknown : unknowns) {
             current = unknown;
             const solver::Result result = (*analysis.*unknown->solve)();

@@ -12,7 +12,7 @@ QString roundedToFit(const platform::Decimal &value, const QString &text,
     for (std::size_t keep = value.digits.size(); keep >= 1; --keep) {
         const platform::Decimal r = platform::roundedDecimal(value, keep);
         const bool mark = keep < value.digits.size();
-        if (r.exponent >= -4 && r.exponent < 15) {
+        if (r.firstDigitExponent >= -4 && r.firstDigitExponent < 15) {
             const QString plain = Wording::number(r, Notation::Plain, mark);
             if (fits(plain))
                 return plain;

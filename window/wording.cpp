@@ -106,6 +106,14 @@ bool Wording::commaMark()
     return QLocale().decimalPoint() == QLatin1String(",");
 }
 
+std::string Wording::groupSeparator()
+{
+    const QLocale locale;
+    if (locale.numberOptions().testFlag(QLocale::OmitGroupSeparator))
+        return {};
+    return locale.groupSeparator().toStdString();
+}
+
 QString Wording::number(const platform::Decimal &value)
 {
     return QString::fromStdString(platform::decimalText(value, decimalMark()));
@@ -194,9 +202,11 @@ QString Wording::valueRead(const platform::ScannedNumber &number,
                            const std::optional<solver::Number> &value)
 {
     using Form = platform::ScannedNumber::Form;
+    if (!value && number.form == Form::Decimal)
+        return tr("a number whose exponent is beyond ±%1").arg(count(platform::countedExponent));
     if (!value)
         return QString::fromLatin1(number.form == Form::Octal ? "&O" : "&H") +
-               QString::fromStdString(number.digits);
+               QString::fromStdString(number.numerator.digits);
     // A whole number in hexadecimal or octal digits is written out in full.
     if (number.form != Form::Decimal)
         return Wording::number(value->value, platform::Notation::Plain);

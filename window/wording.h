@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <string>
 
 // The window's words for what the engine found. The engine gives facts (solver::Result, a
 // coefficient's reading, an error code, the solutions of equations with infinitely many); every
@@ -21,6 +22,9 @@ class Wording
 public:
     // Whether the user's decimal mark is a comma (QLocale()); a period otherwise.
     static bool commaMark();
+    // The user's group separator (QLocale()) in UTF-8, as the reader takes it; none where the
+    // locale omits group separators, as the C locale does.
+    static std::string groupSeparator();
 
     // A number as the window writes it: the program's text form, with the user's decimal mark.
     static QString number(const platform::Decimal &value);
@@ -46,7 +50,8 @@ public:
 
     // What a coefficient's text was read as: the value read, every digit of it, as the window
     // writes numbers (a fraction in lowest terms; a hexadecimal or octal number too long to
-    // convert as typed, without its blanks).
+    // convert as typed, without its blanks; for an exponent too large to count, the bound it
+    // passed).
     static QString valueRead(const platform::ScannedNumber &number,
                              const std::optional<solver::Number> &value);
     // How a coefficient's text was read, when it was not read as typed; empty otherwise. rest is

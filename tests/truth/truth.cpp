@@ -1,10 +1,12 @@
 #include "truth.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace truth {
 
@@ -83,8 +85,56 @@ struct Parts : Decimal
     Decimal below;
 };
 
-// A decimal from s[start]: [sign] digits [mark digits] [E|D [sign] digits]; end is where it ends.
-Decimal parseDecimal(const std::string &s, std::size_t start, std::size_t &end)
+// The separator as the reader sees it in a normalised text; none where it is blank or could
+// belong to a number itself.
+std::string usableSeparator(std::string_view separator)
+{
+    std::string s = normalised(separator);
+    for (char c : s) {
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '/' ||
+            c == '&')
+            return {};
+    }
+    return s;
+}
+
+// The whole digits at s[i], grouped by sep: cut at each sep, the run of digits and separators
+// must give a first piece of one to three digits, not starting with 0, and one or more pieces
+// of exactly three. Their digits, with i moved past them; none for any other run.
+std::optional<std::string> groupedWhole(const std::string &s, std::size_t &i,
+                                        const std::string &sep)
+{
+    if (sep.empty())
+        return std::nullopt;
+    std::vector<std::string> pieces(1);
+    std::size_t j = i;
+    while (j < s.size()) {
+        if (digitValue(s[j], 10) >= 0) {
+            pieces.back() += s[j++];
+        } else if (s.compare(j, sep.size(), sep) == 0) {
+            pieces.emplace_back();
+            j += sep.size();
+        } else {
+            break;
+        }
+    }
+    const std::string &first = pieces.front();
+    if (pieces.size() < 2 || first.empty() || first.size() > 3 || first[0] == '0')
+        return std::nullopt;
+    std::string whole;
+    for (const std::string &piece : pieces) {
+        if (&piece != &first && piece.size() != 3)
+            return std::nullopt;
+        whole += piece;
+    }
+    i = j;
+    return whole;
+}
+
+// A decimal from s[start]: [sign] digits [mark digits] [E|D [sign] digits], the whole digits
+// perhaps grouped by sep; end is where it ends.
+Decimal parseDecimal(const std::string &s, std::size_t start, std::size_t &end,
+                     const std::string &sep)
 {
     Decimal d;
     std::size_t i = start;
@@ -92,8 +142,11 @@ Decimal parseDecimal(const std::string &s, std::size_t start, std::size_t &end)
         d.negative = s[i++] == '-';
     std::string mantissa;
     long long fraction = 0;
-    for (; i < s.size() && digitValue(s[i], 10) >= 0; ++i)
-        mantissa += s[i];
+    if (const auto whole = groupedWhole(s, i, sep))
+        mantissa = *whole;
+    else
+        for (; i < s.size() && digitValue(s[i], 10) >= 0; ++i)
+            mantissa += s[i];
     if (i < s.size() && (s[i] == '.' || s[i] == ',')) {
         std::size_t j = i + 1;
         for (; j < s.size() && digitValue(s[j], 10) >= 0; ++j, ++fraction)
@@ -134,9 +187,9 @@ bool withinSolverBounds(const Decimal &d)
            d.exponent >= -solverBound;
 }
 
-Parts parse(std::string_view raw)
+Parts parse(std::string_view raw, std::string_view separator)
 {
-    const std::string s = normalised(raw);
+    const std::string s = normalised(raw), sep = usableSeparator(separator);
     Parts parts;
     if (s.size() >= 2 && s[0] == '&' &&
         (s[1] == 'h' || s[1] == 'H' || s[1] == 'o' || s[1] == 'O')) {
@@ -149,11 +202,11 @@ Parts parse(std::string_view raw)
         return parts;
     }
     std::size_t end = 0;
-    static_cast<Decimal &>(parts) = parseDecimal(s, 0, end);
+    static_cast<Decimal &>(parts) = parseDecimal(s, 0, end, sep);
     // "/" and a decimal that is not zero, both within the bounds, and no second "/".
     if (parts.number && end < s.size() && s[end] == '/') {
         std::size_t belowEnd = end + 1;
-        const Decimal below = parseDecimal(s, end + 1, belowEnd);
+        const Decimal below = parseDecimal(s, end + 1, belowEnd, sep);
         parts.fraction = below.number && !below.digits.empty() && withinSolverBounds(parts) &&
                          withinSolverBounds(below) && !(belowEnd < s.size() && s[belowEnd] == '/');
         if (parts.fraction)
@@ -228,9 +281,9 @@ Rational decimalValue(const Decimal &d)
 
 } // namespace
 
-std::optional<Rational> read(std::string_view text, long long bound)
+std::optional<Rational> read(std::string_view text, long long bound, std::string_view separator)
 {
-    const Parts parts = parse(text);
+    const Parts parts = parse(text, separator);
     if (parts.fraction)
         return decimalValue(parts) / decimalValue(parts.below);
     if (static_cast<long long>(parts.digits.size()) > bound || parts.exponent > bound ||
@@ -272,9 +325,9 @@ double nearestDouble(const Rational &value)
 
 } // namespace
 
-std::optional<double> readDouble(std::string_view text)
+std::optional<double> readDouble(std::string_view text, std::string_view separator)
 {
-    const Parts parts = parse(text);
+    const Parts parts = parse(text, separator);
     const bool negativeZero =
         parts.fraction ? parts.negative != parts.below.negative : parts.number && parts.negative;
     const double zero = negativeZero ? -0.0 : 0.0;
@@ -362,8 +415,9 @@ std::optional<Rational> readValue(std::string_view text)
 {
     const std::size_t slash = text.find('/');
     if (slash == std::string_view::npos)
-        return read(text);
-    const auto p = read(text.substr(0, slash)), q = read(text.substr(slash + 1));
+        return read(text, resultBound);
+    const auto p = read(text.substr(0, slash), resultBound),
+               q = read(text.substr(slash + 1), resultBound);
     if (!p || !q || *q == 0)
         return std::nullopt;
     return *p / *q;
@@ -382,12 +436,12 @@ Solution solve(const std::array<Rational, 6> &v)
     return {contradiction ? Kind::NoSolution : Kind::NotUnique, 0, 0};
 }
 
-Steps doubleSteps(const Texts &texts)
+Steps doubleSteps(const Texts &texts, std::string_view separator)
 {
     Steps steps;
     std::array<double, 6> v{};
     for (std::size_t i = 0; i < v.size(); ++i) {
-        const auto value = readDouble(texts[i]);
+        const auto value = readDouble(texts[i], separator);
         if (!value) {
             steps.unread = true;
             return steps;
@@ -446,18 +500,19 @@ Steps doubleSteps(const Texts &texts)
     return steps;
 }
 
-std::string Checker::check(const Texts &texts, const Shown &y, const Shown &x)
+std::string Checker::check(const Texts &texts, const Shown &y, const Shown &x,
+                           std::string_view separator)
 {
     std::array<Rational, 6> values;
     bool inBounds = true;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const auto value = read(texts[i]);
+        const auto value = read(texts[i], 1200, separator);
         if (!value)
             return {}; // past what this checks
         values[i] = *value;
-        inBounds = inBounds && read(texts[i], solverBound).has_value();
+        inBounds = inBounds && read(texts[i], solverBound, separator).has_value();
     }
-    const Steps steps = doubleSteps(texts);
+    const Steps steps = doubleSteps(texts, separator);
 
     if (!inBounds) {
         // The double steps alone give each result, and say so.
@@ -545,8 +600,7 @@ std::string Checker::checkExact(const Rational &exact, const Shown &shown,
         return where + ": checked here, but said to be unchecked";
     ++m_tally.results;
 
-    // A solution's exponent may lie far beyond any coefficient's.
-    const bool rounded = read(expected, 1'000'000) != exact;
+    const bool rounded = readValue(expected) != exact;
     if (shown.rounded != rounded)
         return where + (rounded ? ": rounded, but not said so" : ": said to be rounded");
     constexpr std::size_t noteDigits = 30;

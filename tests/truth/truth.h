@@ -21,13 +21,18 @@ using Texts = std::array<std::string_view, 6>; // a1, b1, c1, a2, b2, c2
 
 // Where the solver's exact part stops: more significant digits, or a decimal exponent beyond.
 inline constexpr long long solverBound = 1000;
+// How far a result's text may reach: a solution's digits and exponent lie far beyond any
+// coefficient's (a quotient of products of them), but never this far.
+inline constexpr long long resultBound = 1'000'000;
 
 // The exact value a box's text begins with; none past `bound` significant digits or a decimal
-// exponent beyond ±bound (of the last significant digit).
-std::optional<Rational> read(std::string_view text, long long bound = 1200);
+// exponent beyond ±bound (of the last significant digit). separator: the user's group
+// separator (UTF-8), or none.
+std::optional<Rational> read(std::string_view text, long long bound = 1200,
+                             std::string_view separator = {});
 
-// The double a box's text reads as, rounded correctly by the C library; none beyond the range.
-std::optional<double> readDouble(std::string_view text);
+// The double a box's text reads as, correctly rounded; none beyond the range.
+std::optional<double> readDouble(std::string_view text, std::string_view separator = {});
 
 // The text form of a value: rounded to 15 significant digits, half away from zero; plain while
 // the first digit's power of ten is from -4 to 14, otherwise d.dddE±xx.
@@ -36,7 +41,7 @@ std::string text(const Rational &value);
 // A double's exact value.
 Rational exactly(double value);
 
-// A value as a note writes it: a decimal, or "p/q".
+// A value as a result or a note writes it: a decimal, or "p/q", read up to resultBound.
 std::optional<Rational> readValue(std::string_view text);
 
 enum class Kind { Unique, NoSolution, NotUnique };
@@ -65,7 +70,7 @@ struct Steps
     bool unread = false; // a coefficient lies beyond the double range
 };
 
-Steps doubleSteps(const Texts &texts);
+Steps doubleSteps(const Texts &texts, std::string_view separator = {});
 
 // What the double steps gave, as a result says it.
 enum class StepsOutcome {
@@ -116,8 +121,10 @@ struct Tally
 class Checker
 {
 public:
-    // The first false fact in what was shown for Y and X, or empty.
-    std::string check(const Texts &texts, const Shown &y, const Shown &x);
+    // The first false fact in what was shown for Y and X, read with the user's group separator
+    // (or none), or empty.
+    std::string check(const Texts &texts, const Shown &y, const Shown &x,
+                      std::string_view separator = {});
     const Tally &tally() const { return m_tally; }
 
 private:
