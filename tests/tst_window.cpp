@@ -65,6 +65,9 @@ private slots:
     void startsEmptyWithFocusInFirstBox();
     void calculates_data();
     void calculates();
+    void altWithoutAccessKeyTypesNothing_data();
+    void altWithoutAccessKeyTypesNothing();
+    void englishFirstKeepsEnglish();
     void calculateKeys_data();
     void calculateKeys();
     void resultBoxClickRecomputesOnlyItsResult_data();
@@ -224,6 +227,41 @@ void TestWindow::calculates()
         QCOMPARE(box(coefficientBoxes[i])->text(), coefficients.at(i));
 }
 
+void TestWindow::altWithoutAccessKeyTypesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("key"); // its text
+    QTest::addColumn<QString>("expected");
+    // clang-format off
+    QTest::newRow("Alt+B in a coefficient box")  << "txt1X"  << int(Qt::AltModifier)                       << "b" << "5";
+    QTest::newRow("Alt+Q in a result box")       << "txtRes" << int(Qt::AltModifier)                       << "q" << "5";
+    QTest::newRow("AltGr as Ctrl+Alt types")     << "txt1X"  << int(Qt::ControlModifier | Qt::AltModifier) << "@" << "5@";
+    QTest::newRow("AltGr as group switch types") << "txt2Y"  << int(Qt::GroupSwitchModifier)               << "@" << "5@";
+    // clang-format on
+}
+
+void TestWindow::altWithoutAccessKeyTypesNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(int, modifiers);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+    type(qPrintable(name), "5");
+    QTest::sendKeyEvent(QTest::Click, box(qPrintable(name)), Qt::Key(key.at(0).toUpper().unicode()),
+                        key, Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(box(qPrintable(name))->text(), expected);
+}
+
+// Run by CTest with LANGUAGE=en:de: English, the first of the user's languages, wins.
+void TestWindow::englishFirstKeepsEnglish()
+{
+    if (qgetenv("LANGUAGE") != "en:de")
+        QSKIP("for LANGUAGE=en:de");
+    QVERIFY(QLocale::system().uiLanguages().join(' ').contains("de"));
+    QVERIFY(!installTranslations().program);
+}
+
 void TestWindow::calculateKeys_data()
 {
     QTest::addColumn<int>("key"); // on the focused button; 0: Alt+A wherever the focus is
@@ -241,7 +279,9 @@ void TestWindow::calculateKeys()
     typeCoefficients({"1", "2", "4", "3", "-1", "5"});
     if (key != 0) {
         button("cmdCalc")->setFocus();
-        QTest::keyClick(button("cmdCalc"), Qt::Key(key));
+        // The keypad's Enter comes with the keypad modifier, as the platform sends it.
+        const auto keypad = key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        QTest::keyClick(button("cmdCalc"), Qt::Key(key), keypad);
     } else {
         QTest::keyClick(m_window.get(), Qt::Key_A, Qt::AltModifier);
     }

@@ -13,8 +13,9 @@ void FocusPushButton::paintEvent(QPaintEvent *event)
 
 void FocusPushButton::keyPressEvent(QKeyEvent *event)
 {
+    // The keypad's Enter comes with the keypad modifier.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier) {
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (!event->isAutoRepeat())
             animateClick();
         return;

@@ -3,6 +3,7 @@
 #include "colours.h"
 #include "wording.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
@@ -85,6 +86,19 @@ void TextBox::updateNote()
 QString TextBox::textLine(const QString &text) const
 {
     return Wording::typedLine(text);
+}
+
+// Alt with a key that is no access key types nothing, as on the platform the window comes from;
+// AltGr (Ctrl+Alt on Windows, its own modifier elsewhere) still types its character.
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers held =
+        event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (held == Qt::AltModifier && !event->text().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 void TextBox::mousePressEvent(QMouseEvent *event)
