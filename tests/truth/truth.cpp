@@ -22,8 +22,8 @@ Rational tenTo(long long e)
 }
 
 // The text as the reader sees it: blanks (tab, CR, LF and the Unicode space separators) gone,
-// the minus sign U+2212 as '-', any other character beyond ASCII as '\x01', which no number
-// contains.
+// the minus sign U+2212 as '-', bytes that are no character as '\x01'; other characters beyond
+// ASCII stay as they are (no number contains them, but a group separator may be one).
 std::string normalised(std::string_view utf8)
 {
     std::string out;
@@ -53,8 +53,12 @@ std::string normalised(std::string_view utf8)
             continue;
         if (code == 0x2212)
             out += '-';
+        else if (code < 0x80)
+            out += static_cast<char>(code);
+        else if (code == 0xFFFD) // no character: nothing, not even a separator, matches it
+            out += '\x01';
         else
-            out += code < 0x80 ? static_cast<char>(code) : '\x01';
+            out.append(utf8.substr(i - length, length));
     }
     return out;
 }
@@ -428,12 +432,28 @@ Solution solve(const std::array<Rational, 6> &v)
     const Rational &a1 = v[0], &b1 = v[1], &c1 = v[2], &a2 = v[3], &b2 = v[4], &c2 = v[5];
     const Rational det = a1 * b2 - b1 * a2;
     if (det != 0)
-        return {Kind::Unique, (c1 * b2 - b1 * c2) / det, (a1 * c2 - c1 * a2) / det};
+        return {Kind::Unique, (c1 * b2 - b1 * c2) / det, (a1 * c2 - c1 * a2) / det, true, true, {}};
     // Rank of the augmented matrix against the coefficient matrix's.
     const bool zeroLeft = a1 == 0 && b1 == 0 && a2 == 0 && b2 == 0;
     const bool augmentedRankOne = a1 * c2 - c1 * a2 != 0 || b1 * c2 - c1 * b2 != 0;
     const bool contradiction = zeroLeft ? (c1 != 0 || c2 != 0) : augmentedRankOne;
-    return {contradiction ? Kind::NoSolution : Kind::NotUnique, 0, 0};
+    Solution s{contradiction ? Kind::NoSolution : Kind::NotUnique, 0, 0, false, false, {}};
+    if (contradiction) {
+        for (int i : {0, 1}) {
+            if (!s.impossible && v[3 * i] == 0 && v[3 * i + 1] == 0 && v[3 * i + 2] != 0)
+                s.impossible = i + 1;
+        }
+        return s;
+    }
+    // The solutions of a row a·X + b·Y = c that is not empty (the rows are multiples): with b
+    // zero they all have X = c/a, with a zero Y = c/b.
+    const std::size_t row = a1 != 0 || b1 != 0 ? 0 : 3;
+    const Rational &a = v[row], &b = v[row + 1], &c = v[row + 2];
+    s.xFixed = !zeroLeft && b == 0;
+    s.yFixed = !zeroLeft && a == 0;
+    s.x = s.xFixed ? Rational(c / a) : Rational(0);
+    s.y = s.yFixed ? Rational(c / b) : Rational(0);
+    return s;
 }
 
 Steps doubleSteps(const Texts &texts, std::string_view separator)
@@ -513,6 +533,15 @@ std::string Checker::check(const Texts &texts, const Shown &y, const Shown &x,
         inBounds = inBounds && read(texts[i], solverBound, separator).has_value();
     }
     const Steps steps = doubleSteps(texts, separator);
+    std::optional<std::size_t> firstBeyond;
+    for (std::size_t i = 0; i < values.size() && !firstBeyond; ++i) {
+        if (!read(texts[i], solverBound, separator))
+            firstBeyond = i;
+    }
+    for (const auto &[shown, name] : {std::pair{&y, "Y"}, std::pair{&x, "X"}}) {
+        if (shown->beyondBounds != firstBeyond)
+            return std::string(name) + ": not the first coefficient beyond the bounds";
+    }
 
     if (!inBounds) {
         // The double steps alone give each result, and say so.
@@ -541,10 +570,25 @@ std::string Checker::check(const Texts &texts, const Shown &y, const Shown &x,
     }
 
     const Solution solution = solve(values);
+    for (const auto &[shown, name] : {std::pair{&y, "Y"}, std::pair{&x, "X"}}) {
+        if (shown->impossible != solution.impossible)
+            return std::string(name) + ": not the equation that is impossible on its own";
+    }
     if (solution.kind != Kind::Unique) {
         const Failure verdict =
             solution.kind == Kind::NoSolution ? Failure::NoSolution : Failure::NotUnique;
-        for (const auto &[shown, name] : {std::pair{&y, "Y"}, std::pair{&x, "X"}}) {
+        for (const auto &[shown, name, fixed] :
+             {std::tuple{&y, "Y", solution.yFixed}, std::tuple{&x, "X", solution.xFixed}}) {
+            if (fixed) { // the other unknown can be anything; this one has its value
+                const bool isY = shown == &y;
+                const std::string problem =
+                    checkExact(isY ? solution.y : solution.x, *shown, isY ? steps.y : steps.x,
+                               isY ? steps.yFailure : steps.xFailure, steps.unread, name);
+                if (!problem.empty())
+                    return problem;
+                ++m_tally.fixed;
+                continue;
+            }
             ++m_tally.verdicts;
             if (shown->failure != verdict)
                 return std::string(name) + ": the verdict is not what the equations are";

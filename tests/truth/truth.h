@@ -50,6 +50,10 @@ struct Solution
 {
     Kind kind = Kind::Unique;
     Rational x, y;
+    // Which unknowns every solution gives the same value (both, with one solution); and with no
+    // solution, the first equation (1 or 2) that reads 0 = c with c not zero.
+    bool xFixed = true, yFixed = true;
+    std::optional<int> impossible;
 };
 
 Solution solve(const std::array<Rational, 6> &coefficients);
@@ -106,6 +110,10 @@ struct Shown
     StepsOutcome steps = StepsOutcome::Value;
     std::string stepsText;  // what the double steps gave, where they gave a value
     bool unchecked = false; // the double steps alone gave the text
+    // What the failure's message is given, whatever the unknown's outcome: the impossible
+    // equation, and the first coefficient (0 to 5) beyond the exact bounds.
+    std::optional<int> impossible;
+    std::optional<std::size_t> beyondBounds;
 };
 
 struct Tally
@@ -116,6 +124,7 @@ struct Tally
     long verdicts = 0;   // no solution, infinitely many
     long families = 0;   // infinitely many, every solution told
     long unchecked = 0;  // results of the double steps alone, texts beyond the exact bounds
+    long fixed = 0;      // infinitely many solutions, this unknown's value fixed and shown
 };
 
 class Checker
