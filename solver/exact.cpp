@@ -233,7 +233,9 @@ struct System::Values
 {
     std::array<Scaled, 6> coefficients;
     Kind kind;
-    cpp_rational x, y;
+    cpp_rational x, y; // where the equations determine them
+    bool xFixed = false, yFixed = false;
+    std::optional<int> impossible;
     Solutions solutions; // where there are infinitely many
 };
 
@@ -296,8 +298,34 @@ std::optional<System> System::analyse(const std::array<ScannedNumber, 6> &number
         values->kind = agree ? Kind::NotUnique : Kind::NoSolution;
         if (agree)
             values->solutions = solutionsOf(w);
+        // An unknown that appears in neither equation leaves the other fixed, where that one
+        // appears at all: the equations are then multiples of a·X = c (or b·Y = c).
+        const bool noY = b1 == 0 && b2 == 0, noX = a1 == 0 && a2 == 0;
+        if (agree && noY && !noX) {
+            values->xFixed = true;
+            values->x = a1 != 0 ? quotient(c1, a1) : quotient(c2, a2);
+        } else if (agree && noX && !noY) {
+            values->yFixed = true;
+            values->y = b1 != 0 ? quotient(c1, b1) : quotient(c2, b2);
+        }
+        if (a1 == 0 && b1 == 0 && c1 != 0)
+            values->impossible = 1;
+        else if (a2 == 0 && b2 == 0 && c2 != 0)
+            values->impossible = 2;
     }
+    if (values->kind == Kind::Unique)
+        values->xFixed = values->yFixed = true;
     return System(std::move(values));
+}
+
+bool System::determines(Unknown unknown) const
+{
+    return unknown == Unknown::X ? m_values->xFixed : m_values->yFixed;
+}
+
+std::optional<int> System::impossibleEquation() const
+{
+    return m_values->impossible;
 }
 
 Kind System::kind() const
@@ -331,6 +359,19 @@ Solutions System::solutions() const
 Number System::coefficient(std::size_t i) const
 {
     return asFraction(toRational(m_values->coefficients.at(i)));
+}
+
+bool withinBounds(const ScannedNumber &number)
+{
+    return toScaled(number).has_value();
+}
+
+Number lowestTerms(const Number &number)
+{
+    cpp_rational value = toRational(number.value);
+    if (number.denominator)
+        value /= toRational(*number.denominator);
+    return asFraction(value);
 }
 
 std::optional<Number> scannedValue(const ScannedNumber &number)

@@ -75,16 +75,25 @@ public:
 
     Kind kind() const;
 
+    // Whether the equations fix an unknown's value: always with one solution, and with
+    // infinitely many where the other unknown appears in neither equation (X + 0Y = 2,
+    // 2X + 0Y = 4 fix X). shown() and exactness() take such an unknown too.
+    bool determines(Unknown unknown) const;
+
+    // The first equation (1 or 2) that no X and Y satisfy on its own, 0·X + 0·Y = c with c not
+    // zero; none otherwise.
+    std::optional<int> impossibleEquation() const;
+
     // The exact value coefficient i (a1, b1, c1, a2, b2, c2) was read as, as a fraction (no
     // denominator for a whole number).
     Number coefficient(std::size_t i) const;
 
     // The solution's value of an unknown, rounded to the shown digits by the program's one rule
-    // (platform::roundedDecimal). Unique systems only.
+    // (platform::roundedDecimal). Unknowns the equations determine only.
     platform::Decimal shown(Unknown unknown) const;
 
     // Whether the value shown (as shown() gives it) is rounded, and the exact value where it is
-    // short. Unique systems only.
+    // short. Unknowns the equations determine only.
     Exactness exactness(Unknown unknown, const platform::Decimal &shown) const;
 
     // Every solution, of a system with infinitely many.
@@ -95,6 +104,13 @@ private:
     explicit System(std::shared_ptr<const Values> values);
     std::shared_ptr<const Values> m_values;
 };
+
+// Whether a scanned number lies within the exact bounds, so that the exact part can take it.
+bool withinBounds(const platform::ScannedNumber &number);
+
+// A number in lowest terms, as a fraction (no denominator for a whole number): two numbers are
+// one value exactly when these are equal (0.5 and 1/2).
+Number lowestTerms(const Number &number);
 
 // The value of a scanned number, every digit of it (3 for "3,000", 255 for "&HFF", 3/8 for
 // "1,5/4"); none for a hexadecimal or octal number beyond the bounds, or a decimal whose

@@ -102,11 +102,14 @@ Analysis::Analysis(const CoefficientTexts &texts, std::string_view groupSeparato
         // Beyond the double range: y() and x() say so.
     }
     m_exact = exact::System::analyse(n);
+    const auto beyond = std::find_if_not(n.begin(), n.end(), &exact::withinBounds);
+    if (beyond != n.end())
+        m_beyondBounds = static_cast<std::size_t>(beyond - n.begin());
 }
 
 namespace {
 
-ErrorCode verdict(exact::Kind kind)
+ErrorCode failureOf(exact::Kind kind)
 {
     return kind == exact::Kind::NoSolution ? ErrorCode::NoSolution : ErrorCode::NotUnique;
 }
@@ -147,8 +150,8 @@ Result Analysis::solve(exact::Unknown unknown, double (*compute)(const Coefficie
         result.unchecked = true;
         return result;
     }
-    if (m_exact->kind() != exact::Kind::Unique)
-        throw RuntimeError(verdict(m_exact->kind()));
+    if (!m_exact->determines(unknown))
+        throw RuntimeError(failureOf(m_exact->kind()));
 
     result.value = m_exact->shown(unknown);
     const exact::Exactness exactness = m_exact->exactness(unknown, result.value);
@@ -162,6 +165,18 @@ std::optional<Solutions> Analysis::solutions() const
     if (!m_exact || m_exact->kind() != exact::Kind::NotUnique)
         return std::nullopt;
     return m_exact->solutions();
+}
+
+Verdict Analysis::verdict() const
+{
+    Verdict v;
+    v.solutions = solutions();
+    v.beyondBounds = m_beyondBounds;
+    if (m_exact && m_exact->impossibleEquation()) {
+        v.impossibleEquation = m_exact->impossibleEquation();
+        v.impossibleRightSide = m_exact->coefficient(*v.impossibleEquation == 1 ? 2 : 5);
+    }
+    return v;
 }
 
 Result Analysis::y() const

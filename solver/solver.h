@@ -86,6 +86,17 @@ struct Result
     }
 };
 
+// What is known of equations that fail a computation: the facts its message words.
+struct Verdict
+{
+    std::optional<Solutions> solutions; // infinitely many: every solution
+    // No solution because an equation (1 or 2) reads 0·X + 0·Y = c, c not zero: which, and c.
+    std::optional<int> impossibleEquation;
+    std::optional<Number> impossibleRightSide;
+    // The first coefficient (0 to 5: a1, b1, c1, a2, b2, c2) beyond the exact part's bounds.
+    std::optional<std::size_t> beyondBounds;
+};
+
 // The six texts read once, for both unknowns: each text scanned once, rounded to a double in the
 // order a1, b1, a2, b2, c1, c2, and the equations as typed analysed once in exact arithmetic.
 // Reading never fails here: a number beyond the double range fails only the double steps.
@@ -95,7 +106,9 @@ public:
     // groupSeparator: the user's, as platform::scanNumber takes it.
     explicit Analysis(const CoefficientTexts &texts, std::string_view groupSeparator = {});
 
-    // What a result box shows for Y and for X, or the error that stops it.
+    // What a result box shows for Y and for X, or the error that stops it. An unknown that
+    // equations with infinitely many solutions fix (X + 0Y = 2, 2X + 0Y = 4 fix X) is shown as
+    // with one solution; the other fails as NotUnique.
     Result y() const;
     Result x() const;
 
@@ -105,12 +118,15 @@ public:
     const std::optional<exact::System> &exact() const { return m_exact; }
     // Every solution, where the equations have infinitely many.
     std::optional<Solutions> solutions() const;
+    // What a failure's message says of the equations.
+    Verdict verdict() const;
 
 private:
     Result solve(exact::Unknown unknown, double (*compute)(const Coefficients &)) const;
 
     std::optional<Coefficients> m_doubles;
     std::optional<exact::System> m_exact;
+    std::optional<std::size_t> m_beyondBounds;
 };
 
 } // namespace solver

@@ -35,9 +35,12 @@ inline truth::Shown shownBy(const solver::Analysis &analysis,
 {
     using platform::ErrorCode;
     using Outcome = solver::DoubleSteps::Outcome;
+    const solver::Verdict verdict = analysis.verdict();
+    truth::Shown shown;
+    shown.impossible = verdict.impossibleEquation;
+    shown.beyondBounds = verdict.beyondBounds;
     try {
         const solver::Result result = (analysis.*unknown)();
-        truth::Shown shown;
         shown.text = platform::decimalText(result.value);
         shown.rounded = result.rounded;
         if (result.exact)
@@ -60,7 +63,6 @@ inline truth::Shown shownBy(const solver::Analysis &analysis,
         shown.unchecked = result.unchecked;
         return shown;
     } catch (const platform::RuntimeError &error) {
-        truth::Shown shown;
         switch (error.code()) {
         case ErrorCode::NoSolution:
             shown.failure = truth::Failure::NoSolution;

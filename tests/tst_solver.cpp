@@ -108,7 +108,8 @@ void TestSolver::solves_data()
     QTest::newRow("a fraction of decimals, exactly")        << "0,1/0.3" << "0"    << "1"      << "0"     << "3/-4"   << "1,5/4" << "-0.5"              << "3";
     QTest::newRow("one empty equation, one line")           << "1"      << "1"     << "2"      << "0"     << "0"      << "0"     << "<not unique>"      << "<not unique>";
     QTest::newRow("empty equation with nonzero right side") << "1"      << "1"     << "2"      << "0"     << "0"      << "5"     << "<no solution>"     << "<no solution>";
-    QTest::newRow("Y-only equations agreeing")              << "0"      << "2"     << "4"      << "0"     << "1"      << "2"     << "<not unique>"      << "<not unique>";
+    QTest::newRow("Y-only equations agreeing: Y is fixed")  << "0"      << "2"     << "4"      << "0"     << "1"      << "2"     << "2"                 << "<not unique>";
+    QTest::newRow("X-only equations agreeing: X is fixed")  << "1"      << "0"     << "2"      << "2"     << "0"      << "4"     << "<not unique>"      << "2";
     QTest::newRow("X-only equations contradicting")         << "1"      << "0"     << "1"      << "2"     << "0"      << "3"     << "<no solution>"     << "<no solution>";
     QTest::newRow("letters read as 0, 3x as 3")             << "abc"    << "1"     << "3x"     << "1"     << "1"      << "5"     << "3"                 << "2";
     QTest::newRow("decimals")                               << "0.5"    << "1.5"   << "2.5"    << "1"     << "-1"     << "1"     << "1"                 << "2";

@@ -33,14 +33,26 @@ const char *const coefficientBoxes[] = {"txt1X", "txt1Y", "txtAns1", "txt2X", "t
 
 const QString noSolution = "No solution: the two equations contradict each other.";
 const QString anyXY = "Infinitely many solutions: any X and Y satisfy both equations.";
-// The exact part's bounds, as the messages name them, and what the double steps then did.
-const QString bounds = "a coefficient has more than 1,000 significant digits, or a last "
-                       "significant digit whose exponent is beyond \u00B11,000";
-const QString notSolvedExactly = "The equations were not solved exactly: " + bounds +
-                                 ". Ordinary floating-point arithmetic, in the original order of "
-                                 "steps, then ";
-const QString tooLarge = notSolvedExactly + "meets a number beyond the range of doubles.";
-const QString dividesByZero = notSolvedExactly + "divides by zero.";
+// The exact part's bounds, as the messages name them with the coefficient beyond them, and what
+// the double steps then did.
+QString bounds(const QString &box)
+{
+    return box + " has more than 1,000 significant digits, or a last significant digit whose "
+                 "exponent is beyond \u00B11,000";
+}
+QString notSolvedExactly(const QString &box)
+{
+    return "The equations were not solved exactly: " + bounds(box) +
+           ". Ordinary floating-point arithmetic, in the original order of steps, then ";
+}
+QString tooLarge(const QString &box)
+{
+    return notSolvedExactly(box) + "meets a number beyond the range of doubles.";
+}
+QString dividesByZero(const QString &box)
+{
+    return notSolvedExactly(box) + "divides by zero.";
+}
 // 1.000…0001E-300 with 1001 significant digits: beyond the exact solution's bounds, so the double
 // steps alone give the results.
 const QString beyondBounds = "1." + QString(999, '0') + "1e-300";
@@ -193,18 +205,21 @@ void TestWindow::calculates_data()
     QTest::newRow("a2 = 0 still gives X")         << QStringList{"1", "1", "3", "0", "1", "1"}         << "1"   << "2"   << "";
     QTest::newRow("parallel: nothing changes")    << QStringList{"1", "1", "1", "2", "2", "3"}         << "old" << "old" << noSolution + neither;
     QTest::newRow("all empty: nothing changes")   << QStringList{"", "", "", "", "", ""}               << "old" << "old" << anyXY + neither;
-    QTest::newRow("too large: nothing changes")   << QStringList{"1e1001", "1", "1", "1", "2", "3"}    << "old" << "old" << tooLarge + neither;
+    QTest::newRow("too large: nothing changes")   << QStringList{"1e1001", "1", "1", "1", "2", "3"}    << "old" << "old" << tooLarge("a1") + neither;
     QTest::newRow("beyond the doubles, solved")   << QStringList{"1e999", "1", "1", "1", "2", "3"}     << "1.5" << "-5E-1000" << "";
     QTest::newRow("1E400 read exactly")           << QStringList{"1E400", "0", "1E400", "1", "1", "3"} << "2"   << "1"   << "";
     QTest::newRow("products underflow, solved")   << QStringList{"1E-170", "0", "1E-170", "0", "1E-170", "2E-170"} << "2" << "1" << "";
     QTest::newRow("doubles see parallel, solved") << QStringList{"1", "1", "2", "1", "1.0000000000000001", "2"} << "0" << "2" << "";
     QTest::newRow("exactly parallel decimals")     << QStringList{"0.1", "0.3", "1", "0.3", "0.9", "2"} << "old" << "old" << noSolution + neither;
     QTest::newRow("X beyond the doubles, shown")  << QStringList{"1e-300", "0", "1e10", "0", "1", "1"} << "1"   << "1E+310" << "";
-    QTest::newRow("unchecked X overflows")        << QStringList{beyondBounds, "0", "1e10", "0", "1", "1"} << "1" << "old" << tooLarge + yWasOne;
+    QTest::newRow("unchecked X overflows")        << QStringList{beyondBounds, "0", "1e10", "0", "1", "1"} << "1" << "old" << tooLarge("a1") + yWasOne;
     QTest::newRow("a misread box named first")    << QStringList{"1,000", "1", "1", "1", "1", "3"}     << "old" << "old" << "a1 was read as 1, not as typed. " + noSolution + neither;
     QTest::newRow("X + Y = 3, 2X + 2Y = 6")       << QStringList{"1", "1", "3", "2", "2", "6"}         << "old" << "old" << "Infinitely many solutions: X = 3 \u2212 Y, for any Y." + neither;
-    QTest::newRow("X determined, Y anything")     << QStringList{"1", "0", "2", "2", "0", "4"}         << "old" << "old" << "Infinitely many solutions: X = 2; Y can be any number." + neither;
-    QTest::newRow("beyond the bounds by exponent") << QStringList{"1e-1001", "1", "1", "0", "1", "1"}  << "old" << "old" << dividesByZero + neither;
+    QTest::newRow("X determined, Y anything")     << QStringList{"1", "0", "2", "2", "0", "4"}         << "old" << "2"   << "Infinitely many solutions: X = 2; Y can be any number. X = 2 is shown; the Y box keeps its earlier text.";
+    QTest::newRow("Y determined, X anything")     << QStringList{"0", "1", "2", "0", "2", "4"}         << "2"   << "old" << "Infinitely many solutions: Y = 2; X can be any number. Y = 2 is shown; the X box keeps its earlier text.";
+    QTest::newRow("an equation impossible alone") << QStringList{"0", "0", "1", "1", "1", "3"}         << "old" << "old" << "No solution: equation 1 reads 0 = 1." + neither;
+    QTest::newRow("a misread c1 marks both")      << QStringList{"2", "3", "8x", "1", "1", "3"}        << "2"   << "1"   << "";
+    QTest::newRow("beyond the bounds by exponent") << QStringList{"1e-1001", "1", "1", "0", "1", "1"}  << "old" << "old" << dividesByZero("a1") + neither;
     // clang-format on
 }
 
@@ -223,8 +238,21 @@ void TestWindow::calculates()
     QCOMPARE(box("txtRes")->text(), y);
     QCOMPARE(box("txtRes2")->text(), x);
     QCOMPARE(m_reports, report.isEmpty() ? QStringList{} : QStringList{report});
-    for (int i = 0; i < 6; ++i)
+    bool misread = false;
+    for (int i = 0; i < 6; ++i) {
         QCOMPARE(box(coefficientBoxes[i])->text(), coefficients.at(i));
+        misread |=
+            !m_window->findChild<CoefficientBox *>(coefficientBoxes[i])->misreadValue().isEmpty();
+    }
+    // A result from a coefficient not read as typed is marked, its note naming that first.
+    for (auto *result :
+         {qobject_cast<ResultBox *>(box("txtRes")), qobject_cast<ResultBox *>(box("txtRes2"))}) {
+        if (result->holdsResult()) {
+            QCOMPARE(result->marked(), misread);
+            QCOMPARE(result->accessibleDescription().contains(". c1 was read as 8, not as typed."),
+                     misread);
+        }
+    }
 }
 
 void TestWindow::altWithoutAccessKeyTypesNothing_data()
@@ -302,6 +330,10 @@ void TestWindow::resultBoxClickRecomputesOnlyItsResult_data()
     QTest::newRow("Y box")                              << "txtRes"  << QStringList{"2", "3", "8", "1", "1", "3"} << true  << "2"     << QStringList{};
     QTest::newRow("X box")                              << "txtRes2" << QStringList{"2", "3", "8", "1", "1", "3"} << true  << "1"     << QStringList{};
     QTest::newRow("X fails: text and caret stay")       << "txtRes2" << QStringList{"1", "1", "1", "2", "2", "3"} << true  << "12345" << QStringList{noSolution + xAlone};
+    QTest::newRow("X box, X fixed: X alone")            << "txtRes2" << QStringList{"1", "0", "2", "2", "0", "4"} << true  << "2"     << QStringList{};
+    QTest::newRow("Y box, X fixed: nothing written")    << "txtRes"  << QStringList{"1", "0", "2", "2", "0", "4"} << true  << "12345" << QStringList{"Infinitely many solutions: X = 2; Y can be any number. Y could not be computed; its box keeps its earlier value."};
+    QTest::newRow("Y box, Y fixed: Y alone")            << "txtRes"  << QStringList{"0", "1", "2", "0", "2", "4"} << true  << "2"     << QStringList{};
+    QTest::newRow("X box, Y fixed: nothing written")    << "txtRes2" << QStringList{"0", "1", "2", "0", "2", "4"} << true  << "12345" << QStringList{"Infinitely many solutions: Y = 2; X can be any number." + xAlone};
     QTest::newRow("released outside the box: no click") << "txtRes"  << QStringList{"2", "3", "8", "1", "1", "3"} << false << "12345" << QStringList{};
     // clang-format on
 }
@@ -361,10 +393,10 @@ void TestWindow::showsWholeResultFromItsStart_data()
 }
 
 // A result is shown from its first character, whether or not its box has the focus; one too wide
-// for its box can be read whole in the box's tooltip. A wide result is drawn as its exact
-// fraction where that is short and fits, else rounded to the digits that fit, focused or not,
-// keeping its sign, first digit and exponent (rounded to a whole number, it takes the exponent
-// form); its text stays whole, and Ctrl+A, Ctrl+C copy all of it.
+// for its box can be read whole in the box's tooltip. With the focus the box draws its text;
+// without, a wide result is drawn as its exact fraction where that is short and fits, else
+// rounded to the digits that fit, keeping its sign, first digit and exponent (rounded to a whole
+// number, it takes the exponent form); its text stays whole, and Ctrl+A, Ctrl+C copy all of it.
 void TestWindow::showsWholeResultFromItsStart()
 {
     QFETCH(QString, clicked);
@@ -389,7 +421,7 @@ void TestWindow::showsWholeResultFromItsStart()
     QCOMPARE(QGuiApplication::clipboard()->text(), text);
     button("cmdCalc")->setFocus();
     const QString drawn = shown->shownText();
-    QCOMPARE(drawnFocused, drawn);
+    QCOMPARE(drawnFocused, text); // with the focus, what it holds and what Ctrl+C copies
     const QFontMetrics metrics(shown->font());
     const int room = shown->contentsRect().width() - 4; // less the frame's inner margins
     QCOMPARE(metrics.horizontalAdvance(text) > room, wide);
@@ -559,6 +591,11 @@ void TestWindow::marksResultsFromEarlierEquations_data()
     QTest::newRow("edited, then typed into Y")      << "edit, type Y"   << false << true;
     QTest::newRow("both failed, then typed into Y") << "both fail, type Y" << false << true;
     QTest::newRow("both failed, then typed back")   << "both fail, back" << false << false;
+    QTest::newRow("a2 1 as 1.0: one value")         << "a2 as 1.0"      << false << false;
+    QTest::newRow("a2 1 as 1/1: one value")         << "a2 as 1/1"      << false << false;
+    QTest::newRow("a2 1 as blanked 1: one value")   << "a2 as  1 "      << false << false;
+    QTest::newRow("b1 3 as 3x: only the mark")      << "b1 as 3x"       << false << false;
+    QTest::newRow("a2 1 as 2: a change")            << "a2 as 2"        << true  << true;
     // clang-format on
 }
 
@@ -581,6 +618,8 @@ void TestWindow::marksResultsFromEarlierEquations()
         typeCoefficients({beyondBounds, "0", "1e10", "0", "1", "1"});
     if (action.startsWith("both fail"))
         typeCoefficients({"2", "3", "8", "2", "3", "3"});
+    if (action.startsWith("a2 as ") || action.startsWith("b1 as "))
+        type(action.startsWith("a2") ? "txt2X" : "txt1Y", action.mid(6));
     if (action == "edit, calc")
         click("cmdCalc");
     if (action == "edit, Y click")
@@ -597,7 +636,7 @@ void TestWindow::marksResultsFromEarlierEquations()
     for (auto [name, stale] : {std::pair("txtRes", yStale), std::pair("txtRes2", xStale)}) {
         QLineEdit *b = box(name);
         const QString which = QString("%1 (%2)").arg(name, b->text());
-        QVERIFY2(b->font().italic() == stale, qPrintable(which));
+        QVERIFY2(b->font().italic() == stale && b->font().strikeOut() == stale, qPrintable(which));
         QVERIFY2(b->accessibleDescription().contains("From earlier equations.") == stale,
                  qPrintable(which));
         QVERIFY2(b->toolTip().startsWith("From earlier equations.") == stale, qPrintable(which));
@@ -950,7 +989,7 @@ void TestWindow::pastesMegabyteText_data()
     const int megabyte = 1 << 20;
     // clang-format off
     QTest::newRow("a megabyte of blanks before the number") << QString(megabyte - 1, QLatin1Char(' ')) + "3" << "2"   << QStringList{};
-    QTest::newRow("a megabyte of digits")                   << QString(megabyte, QLatin1Char('9'))           << "old" << QStringList{tooLarge + " Neither result could be computed; the Y box keeps its earlier value."};
+    QTest::newRow("a megabyte of digits")                   << QString(megabyte, QLatin1Char('9'))           << "old" << QStringList{tooLarge("c2") + " Neither result could be computed; the Y box keeps its earlier value."};
     // clang-format on
 }
 
@@ -1141,12 +1180,13 @@ void TestWindow::wordsEachFact_data()
     QTest::newRow("the doubles divide by zero")     << "note"      << "0 doubles=<division by zero>"      << "This is the exact answer.\n" + floating + "divide by zero.";
     QTest::newRow("the doubles overflow")           << "note"      << "1 rounded doubles=<overflow>"      << "Rounded to 15 significant digits; the exact answer has more digits.\n" + floating + "overflow.";
     QTest::newRow("a coefficient is no double")     << "note"      << "1 doubles=<unread>"                << "This is the exact answer.\nOrdinary floating-point arithmetic cannot hold a coefficient: it is beyond the range of doubles.";
-    QTest::newRow("unchecked")                      << "note"      << "1 unchecked"                       << "Computed in ordinary floating-point arithmetic, in the original order of steps, and not checked: " + bounds + ".";
+    QTest::newRow("unchecked")                      << "note"      << "1 unchecked"                       << "Computed in ordinary floating-point arithmetic, in the original order of steps, and not checked: " + bounds("b2") + ".";
     QTest::newRow("from earlier equations")         << "stale"     << ""                                  << "From earlier equations.";
     QTest::newRow("typed into a result box")        << "typed"     << "Y"                                 << "Typed here, not computed: Calculate (Alt+A) computes Y.";
     QTest::newRow("no solution")                    << "error"     << "<no solution>"                     << noSolution;
-    QTest::newRow("beyond the bounds: overflow")    << "error"     << "<overflow>"                        << tooLarge;
-    QTest::newRow("beyond the bounds: division")    << "error"     << "<division by zero>"                << dividesByZero;
+    QTest::newRow("beyond the bounds: overflow")    << "error"     << "<overflow>"                        << tooLarge("b2");
+    QTest::newRow("beyond the bounds: division")    << "error"     << "<division by zero>"                << dividesByZero("b2");
+    QTest::newRow("an equation impossible alone")   << "error"     << "<no solution>|2|-3/4"              << "No solution: equation 2 reads 0 = -3/4.";
     QTest::newRow("X from Y")                       << "solutions" << "XFromY 3 1"                        << many + "X = 3 \u2212 Y, for any Y.";
     QTest::newRow("X from Y, slope a fraction")     << "solutions" << "XFromY 1/3 -2/3"                   << many + "X = 1/3 + (2/3)Y, for any Y.";
     QTest::newRow("X from Y, no constant")          << "solutions" << "XFromY 0 2.5"                      << many + "X = \u22122.5Y, for any Y.";
@@ -1178,20 +1218,26 @@ void TestWindow::wordsEachFact()
     const QStringList parts = facts.split('|');
     QString worded;
     if (kind == "note") {
-        worded = Wording::resultNote(resultOf(facts)).join('\n');
+        worded = Wording::resultNote(resultOf(facts), "b2").join('\n');
     } else if (kind == "stale") {
         worded = Wording::staleNote();
     } else if (kind == "typed") {
         worded = Wording::typedResultNote(facts, "Alt+A");
     } else if (kind == "error") {
         using platform::ErrorCode;
+        // "<outcome>", then an impossible equation and its right side; b2 beyond the bounds.
+        solver::Verdict verdict{std::nullopt, std::nullopt, std::nullopt, 4};
+        if (parts.size() == 3) {
+            verdict.impossibleEquation = parts.at(1).toInt();
+            verdict.impossibleRightSide = numberOf(parts.at(2));
+        }
         for (ErrorCode code : {ErrorCode::DivisionByZero, ErrorCode::Overflow,
                                ErrorCode::NoSolution, ErrorCode::NotUnique}) {
-            if (QString::fromStdString(outcomeText(code)) == facts)
-                worded = Wording::error(code);
+            if (QString::fromStdString(outcomeText(code)) == parts.at(0))
+                worded = Wording::error(code, verdict);
         }
     } else if (kind == "solutions") {
-        worded = Wording::error(platform::ErrorCode::NotUnique, solutionsOf(facts));
+        worded = Wording::error(platform::ErrorCode::NotUnique, {solutionsOf(facts), {}, {}, {}});
     } else if (kind == "neither") {
         worded = Wording::neitherComputed(facts.split(',', Qt::SkipEmptyParts));
     } else if (kind == "X failed") {

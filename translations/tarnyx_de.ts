@@ -24,10 +24,6 @@
         <translation>Die Zahlen sind auf %1 signifikante Stellen gerundet.</translation>
     </message>
     <message>
-        <source>a coefficient has more than %1 significant digits, or a last significant digit whose exponent is beyond ±%2</source>
-        <translation>ein Koeffizient hat mehr als %1 signifikante Stellen oder eine letzte signifikante Stelle mit einem Exponenten jenseits von ±%2</translation>
-    </message>
-    <message>
         <source>Computed in ordinary floating-point arithmetic, in the original order of steps, and not checked: %1.</source>
         <translation>In gewöhnlicher Gleitkommaarithmetik in der ursprünglichen Reihenfolge der Schritte berechnet und nicht geprüft: %1.</translation>
     </message>
@@ -179,6 +175,30 @@
     <message>
         <source>a number whose exponent is beyond ±%1</source>
         <translation>eine Zahl mit einem Exponenten jenseits von ±%1</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 significant digits, or a last significant digit whose exponent is beyond ±%3</source>
+        <comment>a coefficient (a1), then the bounds</comment>
+        <translation>%1 hat mehr als %2 signifikante Stellen oder eine letzte signifikante Stelle mit einem Exponenten jenseits von ±%3</translation>
+    </message>
+    <message>
+        <source>The box draws the exact answer, %1, and holds it to %2 significant digits.</source>
+        <translation>Das Feld zeigt das exakte Ergebnis, %1, und enthält es auf %2 signifikante Stellen.</translation>
+    </message>
+    <message>
+        <source>No solution: equation %1 reads 0 = %2.</source>
+        <comment>the equation (1 or 2), then c</comment>
+        <translation>Keine Lösung: Gleichung %1 lautet 0 = %2.</translation>
+    </message>
+    <message>
+        <source>%1 is shown; the %2 box keeps its earlier text.</source>
+        <comment>a result (X = 2), then the other unknown</comment>
+        <translation>%1 wird angezeigt; das Feld %2 behält seinen bisherigen Text.</translation>
+    </message>
+    <message>
+        <source>%1 is shown.</source>
+        <comment>a result (X = 2)</comment>
+        <translation>%1 wird angezeigt.</translation>
     </message>
 </context>
 <context>

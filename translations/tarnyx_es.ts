@@ -24,10 +24,6 @@
         <translation>Sus números están redondeados a %1 cifras significativas.</translation>
     </message>
     <message>
-        <source>a coefficient has more than %1 significant digits, or a last significant digit whose exponent is beyond ±%2</source>
-        <translation>un coeficiente tiene más de %1 cifras significativas, o una última cifra significativa cuyo exponente supera ±%2</translation>
-    </message>
-    <message>
         <source>Computed in ordinary floating-point arithmetic, in the original order of steps, and not checked: %1.</source>
         <translation>Calculado en aritmética de coma flotante ordinaria, en el orden original de los pasos, y sin comprobar: %1.</translation>
     </message>
@@ -179,6 +175,30 @@
     <message>
         <source>a number whose exponent is beyond ±%1</source>
         <translation>un número cuyo exponente supera ±%1</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 significant digits, or a last significant digit whose exponent is beyond ±%3</source>
+        <comment>a coefficient (a1), then the bounds</comment>
+        <translation>%1 tiene más de %2 cifras significativas, o una última cifra significativa cuyo exponente supera ±%3</translation>
+    </message>
+    <message>
+        <source>The box draws the exact answer, %1, and holds it to %2 significant digits.</source>
+        <translation>La casilla muestra la respuesta exacta, %1, y la guarda con %2 cifras significativas.</translation>
+    </message>
+    <message>
+        <source>No solution: equation %1 reads 0 = %2.</source>
+        <comment>the equation (1 or 2), then c</comment>
+        <translation>Sin solución: la ecuación %1 dice 0 = %2.</translation>
+    </message>
+    <message>
+        <source>%1 is shown; the %2 box keeps its earlier text.</source>
+        <comment>a result (X = 2), then the other unknown</comment>
+        <translation>Se muestra %1; la casilla %2 conserva su texto anterior.</translation>
+    </message>
+    <message>
+        <source>%1 is shown.</source>
+        <comment>a result (X = 2)</comment>
+        <translation>Se muestra %1.</translation>
     </message>
 </context>
 <context>

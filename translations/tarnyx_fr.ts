@@ -24,10 +24,6 @@
         <translation>Ses nombres sont arrondis à %1 chiffres significatifs.</translation>
     </message>
     <message>
-        <source>a coefficient has more than %1 significant digits, or a last significant digit whose exponent is beyond ±%2</source>
-        <translation>un coefficient a plus de %1 chiffres significatifs, ou un dernier chiffre significatif dont l&apos;exposant dépasse ±%2</translation>
-    </message>
-    <message>
         <source>Computed in ordinary floating-point arithmetic, in the original order of steps, and not checked: %1.</source>
         <translation>Calculé en arithmétique à virgule flottante ordinaire, dans l&apos;ordre d&apos;origine des étapes, et non vérifié&#xa0;: %1.</translation>
     </message>
@@ -179,6 +175,30 @@
     <message>
         <source>a number whose exponent is beyond ±%1</source>
         <translation>un nombre dont l’exposant dépasse ±%1</translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 significant digits, or a last significant digit whose exponent is beyond ±%3</source>
+        <comment>a coefficient (a1), then the bounds</comment>
+        <translation>%1 a plus de %2 chiffres significatifs, ou un dernier chiffre significatif dont l’exposant dépasse ±%3</translation>
+    </message>
+    <message>
+        <source>The box draws the exact answer, %1, and holds it to %2 significant digits.</source>
+        <translation>La case affiche la réponse exacte, %1, et la contient à %2 chiffres significatifs.</translation>
+    </message>
+    <message>
+        <source>No solution: equation %1 reads 0 = %2.</source>
+        <comment>the equation (1 or 2), then c</comment>
+        <translation>Aucune solution : l’équation %1 s’écrit 0 = %2.</translation>
+    </message>
+    <message>
+        <source>%1 is shown; the %2 box keeps its earlier text.</source>
+        <comment>a result (X = 2), then the other unknown</comment>
+        <translation>%1 est affiché ; la case %2 garde son texte précédent.</translation>
+    </message>
+    <message>
+        <source>%1 is shown.</source>
+        <comment>a result (X = 2)</comment>
+        <translation>%1 est affiché.</translation>
     </message>
 </context>
 <context>

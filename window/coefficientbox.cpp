@@ -6,11 +6,6 @@
 
 #include "solver/exact.h"
 
-#include <QPainter>
-#include <QPen>
-
-#include <algorithm>
-
 namespace {
 
 // What stands before the value read in a box that shows it.
@@ -87,17 +82,8 @@ void CoefficientBox::focusOutEvent(QFocusEvent *event)
     readTextBack();
 }
 
-// A dotted line under the text as drawn (from its start, when it is wider than the box).
 void CoefficientBox::paintOverText(QPainter &painter)
 {
-    if (!m_reading)
-        return;
-    const QRect area = textArea();
-    const QFontMetrics metrics = fontMetrics();
-    const QString shown = shownText();
-    const int width = std::min(metrics.horizontalAdvance(shown), area.width());
-    const int left = fits(shown) ? area.left() + (area.width() - width) / 2 : area.left();
-    const int y = area.center().y() + (metrics.ascent() - metrics.descent()) / 2 + 3;
-    painter.setPen(QPen(markColour(this), 2, Qt::DotLine));
-    painter.drawLine(left, y, left + width, y);
+    if (m_reading)
+        drawReadMark(painter);
 }

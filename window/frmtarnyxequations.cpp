@@ -10,6 +10,7 @@
 #include "windowicon.h"
 #include "wording.h"
 
+#include "solver/exact.h"
 #include "solver/solver.h"
 
 #include <QApplication>
@@ -151,11 +152,11 @@ void frmTarnyxEquations::connectHandlers()
         connect(unknown->box, &QLineEdit::textEdited, this, &frmTarnyxEquations::updateStale);
 }
 
-// A result box holding a result is stale exactly when the coefficients differ from those it was
-// computed from.
+// A result box holding a result is stale exactly when a coefficient's value read differs from the
+// one it was computed from: "1", "1.0", "1/1" and " 1 " are one value.
 void frmTarnyxEquations::updateStale()
 {
-    const solver::CoefficientTexts now = coefficientTexts();
+    const ValuesRead now = valuesRead(coefficientTexts());
     for (Unknown *unknown : {&m_y, &m_x}) {
         const bool result = unknown->box->holdsResult() && !unknown->box->text().isEmpty();
         unknown->box->setStale(result && unknown->from != now);
@@ -175,7 +176,7 @@ void frmTarnyxEquations::dispatch(Outcome (frmTarnyxEquations::*handler)()) noex
         }
         message = *outcome.failure;
     } catch (...) {
-        message = Wording::currentError(std::nullopt);
+        message = Wording::currentError(solver::Verdict());
     }
     m_reporter(this, message);
 }
@@ -207,22 +208,49 @@ frmTarnyxEquations::Outcome frmTarnyxEquations::solve(std::initializer_list<Unkn
     }
     std::optional<solver::Analysis> analysis;
     Unknown *current = *unknowns.begin();
+    Unknown *anyValue = nullptr; // any value of it solves the equations, which fix another
     try {
         analysis.emplace(texts, Wording::groupSeparator());
+        const ValuesRead values = valuesRead(texts);
+        const QString beyondBox = Wording::coefficientName(analysis->verdict().beyondBounds);
         for (Unknown *unknown : unknowns) {
             current = unknown;
-            const solver::Result result = (*analysis.*unknown->solve)();
-            unknown->from = texts;
-            const bool fraction = result.exact && result.exact->denominator;
-            unknown->box->showResult(result.value, Wording::number(result.value),
-                                     Wording::resultNote(result),
-                                     fraction ? Wording::number(*result.exact) : QString());
+            std::optional<solver::Result> result;
+            try {
+                result = (*analysis.*unknown->solve)();
+            } catch (const platform::RuntimeError &error) {
+                // Infinitely many solutions may still fix the other unknown: it is computed.
+                if (error.code() != platform::ErrorCode::NotUnique || anyValue ||
+                    unknowns.size() < 2)
+                    throw;
+                anyValue = unknown;
+                continue;
+            }
+            unknown->from = values;
+            const bool fraction = result->exact && result->exact->denominator;
+            // A result from a coefficient not read as typed is marked, and its note says so first.
+            unknown->box->showResult(result->value, Wording::number(result->value),
+                                     misreadSentences + Wording::resultNote(*result, beyondBox),
+                                     fraction ? Wording::number(*result->exact) : QString(),
+                                     !misreadSentences.isEmpty());
             outcome.written.append(Wording::equation(unknown->name, unknown->box->text()));
+        }
+        if (anyValue && outcome.written.isEmpty()) {
+            current = anyValue;
+            throw platform::RuntimeError(platform::ErrorCode::NotUnique);
+        }
+        if (anyValue) {
+            outcome.failure = Wording::sentences(
+                misreadSentences +
+                QStringList{Wording::error(platform::ErrorCode::NotUnique, analysis->verdict()),
+                            Wording::shownBeside(outcome.written, anyValue->name,
+                                                 !anyValue->box->text().isEmpty())});
         }
     } catch (...) {
         // The message names the coefficients not read as typed, says what failed and what the
         // boxes keep.
-        const QString why = Wording::currentError(analysis ? analysis->solutions() : std::nullopt);
+        const QString why =
+            Wording::currentError(analysis ? analysis->verdict() : solver::Verdict());
         QString keeps;
         if (outcome.written.isEmpty() && unknowns.size() > 1) {
             QStringList keeping;
@@ -255,15 +283,30 @@ std::array<CoefficientBox *, 6> frmTarnyxEquations::coefficientBoxes() const
 // The coefficients by the names the equations give them, in the boxes' order.
 std::vector<std::pair<QString, QString>> frmTarnyxEquations::misreadCoefficients() const
 {
-    static const char *const names[] = {"a1", "b1", "c1", "a2", "b2", "c2"};
     std::vector<std::pair<QString, QString>> misread;
     const auto boxes = coefficientBoxes();
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const QString value = boxes[i]->misreadValue();
         if (!value.isEmpty())
-            misread.emplace_back(QString::fromLatin1(names[i]), value);
+            misread.emplace_back(Wording::coefficientName(i), value);
     }
     return misread;
+}
+
+frmTarnyxEquations::ValuesRead frmTarnyxEquations::valuesRead(const solver::CoefficientTexts &texts)
+{
+    ValuesRead values;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        const platform::ScannedNumber number =
+            platform::scanNumber(texts[i], Wording::groupSeparator());
+        const auto value = solver::exact::withinBounds(number) ? solver::exact::scannedValue(number)
+                                                               : std::nullopt;
+        if (value)
+            values[i] = solver::exact::lowestTerms(*value);
+        else
+            values[i] = texts[i];
+    }
+    return values;
 }
 
 solver::CoefficientTexts frmTarnyxEquations::coefficientTexts() const

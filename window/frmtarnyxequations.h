@@ -6,12 +6,13 @@
 #include <QWidget>
 
 #include <array>
-
 #include <functional>
 #include <initializer_list>
 #include <memory>
 #include <optional>
+#include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 class Announcer;
@@ -47,14 +48,18 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    // One unknown: its name, how the analysis gives it, its box, and the coefficient texts the
-    // box's result was computed from.
+    // What each coefficient was read as: its value in lowest terms, or, beyond the exact
+    // part's bounds, its text.
+    using ValuesRead = std::array<std::variant<solver::Number, std::string>, 6>;
+
+    // One unknown: its name, how the analysis gives it, its box, and what the coefficients were
+    // read as when the box's result was computed.
     struct Unknown
     {
         QString name;
         solver::Result (solver::Analysis::*solve)() const;
         ResultBox *box = nullptr;
-        solver::CoefficientTexts from;
+        ValuesRead from;
     };
 
     // What a handler did: the results it wrote ("Y = 2"), the coefficients it did not read as
@@ -81,6 +86,7 @@ private:
     Outcome solve(std::initializer_list<Unknown *> unknowns);
     solver::CoefficientTexts usedCoefficientTexts();
     solver::CoefficientTexts coefficientTexts() const;
+    static ValuesRead valuesRead(const solver::CoefficientTexts &texts);
     // The coefficients not read as typed, each with its value, as of the last read-back.
     std::vector<std::pair<QString, QString>> misreadCoefficients() const;
 

@@ -8,6 +8,7 @@ ResultBox::ResultBox(QWidget *parent) : TextBox(parent)
 {
     connect(this, &QLineEdit::textEdited, this, [this] {
         m_holdsResult = false;
+        m_marked = false;
         m_valueNote.clear(); // it spoke of the result, which is gone
         m_fraction.clear();
         updateNote();
@@ -22,10 +23,11 @@ void ResultBox::setUnknown(const QString &unknown, const QString &calculateKey)
 }
 
 void ResultBox::showResult(const platform::Decimal &value, const QString &text,
-                           const QStringList &note, const QString &fraction)
+                           const QStringList &note, const QString &fraction, bool marked)
 {
     m_value = value;
     m_holdsResult = true;
+    m_marked = marked;
     m_valueNote = note;
     m_fraction = fraction;
     setText(text);
@@ -34,11 +36,16 @@ void ResultBox::showResult(const platform::Decimal &value, const QString &text,
     updateColours();
 }
 
+bool ResultBox::drawsFraction() const
+{
+    return m_holdsResult && !m_fraction.isEmpty() && !fits(text()) && fits(m_fraction);
+}
+
 QString ResultBox::shownText() const
 {
-    if (!m_holdsResult || fits(text()))
+    if (hasFocus() || !m_holdsResult || fits(text()))
         return displayText();
-    if (!m_fraction.isEmpty() && fits(m_fraction))
+    if (drawsFraction())
         return m_fraction;
     return roundedToFit(m_value, text(), [this](const QString &t) { return fits(t); });
 }
@@ -50,6 +57,7 @@ void ResultBox::setStale(bool stale)
     m_stale = stale;
     QFont f = font();
     f.setItalic(stale);
+    f.setStrikeOut(stale); // told at a glance from a typed text, which is dimmed alone
     setFont(f);
     updateColours();
     updateNote();
@@ -77,7 +85,15 @@ QStringList ResultBox::valueNote() const
         return {Wording::staleNote()};
     if (typed())
         return {Wording::typedResultNote(m_unknown, m_calculateKey)};
+    if (drawsFraction())
+        return m_valueNote + QStringList{Wording::drawnExactly(m_fraction)};
     return m_valueNote;
+}
+
+void ResultBox::paintOverText(QPainter &painter)
+{
+    if (m_marked && m_holdsResult && !m_stale)
+        drawReadMark(painter);
 }
 
 // A typed text is described as typed, not as what the box is for.

@@ -6,9 +6,12 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTextDocument>
+
+#include <algorithm>
 
 namespace {
 
@@ -137,6 +140,19 @@ void TextBox::focusOutEvent(QFocusEvent *event)
 }
 
 void TextBox::paintOverText(QPainter &) {}
+
+// From the text's start, when it is wider than the box.
+void TextBox::drawReadMark(QPainter &painter) const
+{
+    const QRect area = textArea();
+    const QFontMetrics metrics = fontMetrics();
+    const QString shown = shownText();
+    const int width = std::min(metrics.horizontalAdvance(shown), area.width());
+    const int left = fits(shown) ? area.left() + (area.width() - width) / 2 : area.left();
+    const int y = area.center().y() + (metrics.ascent() - metrics.descent()) / 2 + 3;
+    painter.setPen(QPen(markColour(this), 2, Qt::DotLine));
+    painter.drawLine(left, y, left + width, y);
+}
 
 void TextBox::paintEvent(QPaintEvent *event)
 {

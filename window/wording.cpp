@@ -91,12 +91,14 @@ QString solutionsText(const solver::Solutions &s)
     return text;
 }
 
-// What the bounds of the exact part are, as the messages and notes say them.
-QString beyondBounds()
+// The coefficient beyond the bounds of the exact part, and what they are, as the messages and
+// notes say them.
+QString beyondBounds(const QString &box)
 {
-    return Wording::tr("a coefficient has more than %1 significant digits, or a last significant "
-                       "digit whose exponent is beyond ±%2")
-        .arg(count(platform::exactDigits), count(platform::exactExponent));
+    return Wording::tr("%1 has more than %2 significant digits, or a last significant digit "
+                       "whose exponent is beyond ±%3",
+                       "a coefficient (a1), then the bounds")
+        .arg(box, count(platform::exactDigits), count(platform::exactExponent));
 }
 
 } // namespace
@@ -136,12 +138,18 @@ QString Wording::equation(const QString &unknown, const QString &text)
     return QStringLiteral("%1 = %2").arg(unknown, text);
 }
 
-QStringList Wording::resultNote(const solver::Result &result)
+QString Wording::coefficientName(std::optional<std::size_t> index)
+{
+    static const char *const names[] = {"a1", "b1", "c1", "a2", "b2", "c2"};
+    return index && *index < std::size(names) ? QString::fromLatin1(names[*index]) : QString();
+}
+
+QStringList Wording::resultNote(const solver::Result &result, const QString &beyondBox)
 {
     if (result.unchecked)
         return {tr("Computed in ordinary floating-point arithmetic, in the original order of "
                    "steps, and not checked: %1.")
-                    .arg(beyondBounds())};
+                    .arg(beyondBounds(beyondBox))};
     QStringList lines;
     if (result.rounded && result.exact)
         lines.append(tr("Rounded to %1 significant digits; the exact answer is %2.")
@@ -174,6 +182,13 @@ QStringList Wording::resultNote(const solver::Result &result)
         break;
     }
     return lines;
+}
+
+QString Wording::drawnExactly(const QString &fraction)
+{
+    return tr("The box draws the exact answer, %1, and holds it to %2 significant digits.")
+        .arg(fraction)
+        .arg(platform::shownDigits);
 }
 
 QString Wording::staleNote()
@@ -244,35 +259,40 @@ QString Wording::misreadSpoken(const QString &coefficient, const QString &value)
         .arg(coefficient, elided(value, quotedCharacters));
 }
 
-QString Wording::error(platform::ErrorCode code, const std::optional<solver::Solutions> &solutions)
+QString Wording::error(platform::ErrorCode code, const solver::Verdict &verdict)
 {
     using platform::ErrorCode;
+    const QString box = coefficientName(verdict.beyondBounds);
     switch (code) {
     case ErrorCode::NoSolution:
+        if (verdict.impossibleEquation && verdict.impossibleRightSide)
+            return tr("No solution: equation %1 reads 0 = %2.", "the equation (1 or 2), then c")
+                .arg(*verdict.impossibleEquation)
+                .arg(number(*verdict.impossibleRightSide));
         return tr("No solution: the two equations contradict each other.");
     case ErrorCode::NotUnique:
-        if (solutions)
-            return solutionsText(*solutions);
+        if (verdict.solutions)
+            return solutionsText(*verdict.solutions);
         return tr("No unique solution: infinitely many pairs of X and Y satisfy both equations.");
     case ErrorCode::Overflow:
         return tr("The equations were not solved exactly: %1. Ordinary floating-point "
                   "arithmetic, in the original order of steps, then meets a number beyond the "
                   "range of doubles.")
-            .arg(beyondBounds());
+            .arg(beyondBounds(box));
     case ErrorCode::DivisionByZero:
         return tr("The equations were not solved exactly: %1. Ordinary floating-point "
                   "arithmetic, in the original order of steps, then divides by zero.")
-            .arg(beyondBounds());
+            .arg(beyondBounds(box));
     }
     return tr("The calculation failed.");
 }
 
-QString Wording::currentError(const std::optional<solver::Solutions> &solutions) noexcept
+QString Wording::currentError(const solver::Verdict &verdict) noexcept
 {
     try {
         throw;
     } catch (const platform::RuntimeError &error) {
-        return Wording::error(error.code(), solutions);
+        return Wording::error(error.code(), verdict);
     } catch (const std::bad_alloc &) {
         return tr("There is not enough memory to calculate.");
     } catch (...) {
@@ -302,6 +322,15 @@ QString Wording::notComputed(const QStringList &written, const QString &unknown,
                             .arg(unknown)
                       : tr("%1 could not be computed.", "the unknown, X or Y").arg(unknown));
     return sentences(said);
+}
+
+QString Wording::shownBeside(const QStringList &written, const QString &unknown, bool keeps)
+{
+    const QString shown = written.join(QLatin1String(", "));
+    return keeps ? tr("%1 is shown; the %2 box keeps its earlier text.",
+                      "a result (X = 2), then the other unknown")
+                       .arg(shown, unknown)
+                 : tr("%1 is shown.", "a result (X = 2)").arg(shown);
 }
 
 QString Wording::sentences(const QStringList &sentences)

@@ -36,9 +36,16 @@ public:
     // "Y = 2": an unknown and the text of its result.
     static QString equation(const QString &unknown, const QString &text);
 
+    // A coefficient's name in the equations ("a1"), by its place among the six (a1, b1, c1, a2,
+    // b2, c2); empty for none.
+    static QString coefficientName(std::optional<std::size_t> index);
+
     // What a result box says of its value, a sentence a line: nothing for an exact result whose
-    // double steps agree.
-    static QStringList resultNote(const solver::Result &result);
+    // double steps agree. beyondBox: the coefficient beyond the exact bounds, for a result the
+    // double steps alone gave.
+    static QStringList resultNote(const solver::Result &result, const QString &beyondBox);
+    // What a result box drawing the exact answer as a fraction says of it.
+    static QString drawnExactly(const QString &fraction);
     // What a result box from earlier equations says instead.
     static QString staleNote();
     // What a result box says of a text typed into it, with its unknown ("Y") and the Calculate
@@ -63,12 +70,12 @@ public:
     static QString misreadSentence(const QString &coefficient, const QString &value);
     static QString misreadSpoken(const QString &coefficient, const QString &value);
 
-    // Why a computation failed, for each error it can raise; infinitely many solutions are told
-    // in full where they are known.
-    static QString error(platform::ErrorCode code,
-                         const std::optional<solver::Solutions> &solutions = std::nullopt);
+    // Why a computation failed, for each error it can raise, with what is known of the
+    // equations: every solution where there are infinitely many, the equation impossible on its
+    // own, the coefficient beyond the exact bounds.
+    static QString error(platform::ErrorCode code, const solver::Verdict &verdict = {});
     // Why the computation failed, for the exception being handled: call it in a catch block.
-    static QString currentError(const std::optional<solver::Solutions> &solutions) noexcept;
+    static QString currentError(const solver::Verdict &verdict) noexcept;
 
     // What a failed handler's message says of the boxes. For a handler that computed both
     // unknowns and wrote neither: the unknowns whose boxes hold a text they keep.
@@ -76,6 +83,10 @@ public:
     // For one unknown (X or Y) that could not be computed, after any that were (written):
     // whether its box holds a text it keeps.
     static QString notComputed(const QStringList &written, const QString &unknown, bool keeps);
+
+    // For equations that fix one unknown and leave the other free: the result written ("X = 2"),
+    // and whether the free unknown's box holds a text it keeps.
+    static QString shownBeside(const QStringList &written, const QString &unknown, bool keeps);
 
     // Sentences told one after the other.
     static QString sentences(const QStringList &sentences);
