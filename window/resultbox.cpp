@@ -90,6 +90,7 @@ QStringList ResultBox::valueNote() const
     return m_valueNote;
 }
 
+// A marked result carries the mark of the misread coefficient it came from.
 void ResultBox::paintOverText(QPainter &painter)
 {
     if (m_marked && m_holdsResult && !m_stale)

@@ -141,7 +141,8 @@ void TextBox::focusOutEvent(QFocusEvent *event)
 
 void TextBox::paintOverText(QPainter &) {}
 
-// From the text's start, when it is wider than the box.
+// A dotted line under the text (from its start, when it is wider than the box) and a dotted
+// frame inside the edge, so that even a box of one digit shows it.
 void TextBox::drawReadMark(QPainter &painter) const
 {
     const QRect area = textArea();
@@ -152,6 +153,7 @@ void TextBox::drawReadMark(QPainter &painter) const
     const int y = area.center().y() + (metrics.ascent() - metrics.descent()) / 2 + 3;
     painter.setPen(QPen(markColour(this), 2, Qt::DotLine));
     painter.drawLine(left, y, left + width, y);
+    painter.drawRect(rect().adjusted(3, 3, -4, -4));
 }
 
 void TextBox::paintEvent(QPaintEvent *event)

@@ -41,7 +41,8 @@ protected:
     virtual bool tipShowsText() const { return !textFits(); }
     // Draws over the text, under the edge and the focus outline; nothing here.
     virtual void paintOverText(QPainter &painter);
-    // The mark of a value not read as typed: a dotted line under the text as drawn.
+    // The mark of a value not read as typed: a dotted line under the text as drawn, and a dotted
+    // frame.
     void drawReadMark(QPainter &painter) const;
     // Builds the note again (after valueNote changed).
     void updateNote();
