@@ -78,6 +78,31 @@ struct CompactText
     std::vector<bool> blankBefore;
 };
 
+// The length of the UTF-8 character that starts at text[i]; 0 where the bytes there are none (a
+// stray continuation byte, a sequence cut short, an over-long form).
+std::size_t characterAt(std::string_view text, std::size_t i)
+{
+    const auto lead = static_cast<unsigned char>(text[i]);
+    if (lead < 0x80)
+        return 1;
+    const std::size_t length = lead >= 0xF8   ? 0
+                               : lead >= 0xF0 ? 4
+                               : lead >= 0xE0 ? 3
+                               : lead >= 0xC0 ? 2
+                                              : 0;
+    if (length == 0 || i + length > text.size())
+        return 0;
+    char32_t code = lead & (0x7F >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[i + k]);
+        if ((next & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (next & 0x3F);
+    }
+    static constexpr char32_t least[] = {0, 0, 0x80, 0x800, 0x10000};
+    return code < least[length] ? 0 : length;
+}
+
 CompactText withoutBlanks(std::string_view text)
 {
     CompactText out;
@@ -94,8 +119,20 @@ CompactText withoutBlanks(std::string_view text)
         if (text.substr(i, minusSign.size()) == minusSign) {
             i += minusSign.size();
             out.compact += '-';
-        } else {
+        } else if (const std::size_t length = characterAt(text, i)) {
+            // A character's bytes, each as it is (the last one's end is the character's).
+            for (std::size_t k = 1; k < length; ++k) {
+                out.compact += text[i++];
+                out.ends.push_back(i);
+                out.blankBefore.push_back(blank);
+                blank = false;
+            }
             out.compact += text[i++];
+        } else {
+            // A byte that is no character: so that no blank removed beside it joins it to
+            // others into a character (a group separator, say), it stands alone.
+            ++i;
+            out.compact += '\x01';
         }
         out.ends.push_back(i);
         out.blankBefore.push_back(blank);
