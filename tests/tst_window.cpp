@@ -14,11 +14,13 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <QXmlStreamReader>
 #include <QtGui/private/qguiapplication_p.h>
@@ -32,22 +34,23 @@ namespace {
 const char *const coefficientBoxes[] = {"txt1X", "txt1Y", "txtAns1", "txt2X", "txt2Y", "txtAns2"};
 
 const QString noSolution = "No solution: the two equations contradict each other.";
+const QString a1 = "a1 (coefficient of X in equation 1)";
 const QString anyXY = "Infinitely many solutions: any X and Y satisfy both equations.";
 // The exact part's bounds, as the messages name them with the coefficient beyond them, and what
 // the double steps then did.
 QString bounds(const QString &box)
 {
-    return box + " has more than 1,000 significant digits, or a last significant digit whose "
-                 "exponent is beyond \u00B11,000";
+    return box + " has more than 1000 significant digits, or a last significant digit whose "
+                 "exponent is beyond \u00B11000";
 }
 QString notSolvedExactly(const QString &box)
 {
     return "The equations were not solved exactly: " + bounds(box) +
-           ". Ordinary floating-point arithmetic, in the original order of steps, then ";
+           ". A calculator working through the same formula in floating point then ";
 }
 QString tooLarge(const QString &box)
 {
-    return notSolvedExactly(box) + "meets a number beyond the range of doubles.";
+    return notSolvedExactly(box) + "meets a number too large for it.";
 }
 QString dividesByZero(const QString &box)
 {
@@ -80,6 +83,8 @@ private slots:
     void altWithoutAccessKeyTypesNothing_data();
     void altWithoutAccessKeyTypesNothing();
     void englishFirstKeepsEnglish();
+    void englishWordsGermanNumbers();
+    void regionalTranslationFirst();
     void calculateKeys_data();
     void calculateKeys();
     void resultBoxClickRecomputesOnlyItsResult_data();
@@ -190,6 +195,13 @@ void TestWindow::startsEmptyWithFocusInFirstBox()
         QVERIFY2(box(name)->text().isEmpty(), name);
     QCOMPARE(QApplication::focusWidget(), box("txt1X"));
     QCOMPARE(m_window->windowTitle(), QString("TARNYX EQUATIONS"));
+    // Each coefficient box's tooltip names it and its equation, as the window shows them.
+    for (int i = 0; i < 6; ++i) {
+        const QString tip = box(coefficientBoxes[i])->toolTip();
+        QVERIFY2(tip.startsWith(QString("abc").at(i % 3) + QString::number(i / 3 + 1) + ": ") &&
+                     tip.contains(QString::number(i / 3 + 1)),
+                 qPrintable(tip));
+    }
 }
 
 void TestWindow::calculates_data()
@@ -205,21 +217,21 @@ void TestWindow::calculates_data()
     QTest::newRow("a2 = 0 still gives X")         << QStringList{"1", "1", "3", "0", "1", "1"}         << "1"   << "2"   << "";
     QTest::newRow("parallel: nothing changes")    << QStringList{"1", "1", "1", "2", "2", "3"}         << "old" << "old" << noSolution + neither;
     QTest::newRow("all empty: nothing changes")   << QStringList{"", "", "", "", "", ""}               << "old" << "old" << anyXY + neither;
-    QTest::newRow("too large: nothing changes")   << QStringList{"1e1001", "1", "1", "1", "2", "3"}    << "old" << "old" << tooLarge("a1") + neither;
+    QTest::newRow("too large: nothing changes")   << QStringList{"1e1001", "1", "1", "1", "2", "3"}    << "old" << "old" << tooLarge(a1) + neither;
     QTest::newRow("beyond the doubles, solved")   << QStringList{"1e999", "1", "1", "1", "2", "3"}     << "1.5" << "-5E-1000" << "";
     QTest::newRow("1E400 read exactly")           << QStringList{"1E400", "0", "1E400", "1", "1", "3"} << "2"   << "1"   << "";
     QTest::newRow("products underflow, solved")   << QStringList{"1E-170", "0", "1E-170", "0", "1E-170", "2E-170"} << "2" << "1" << "";
     QTest::newRow("doubles see parallel, solved") << QStringList{"1", "1", "2", "1", "1.0000000000000001", "2"} << "0" << "2" << "";
     QTest::newRow("exactly parallel decimals")     << QStringList{"0.1", "0.3", "1", "0.3", "0.9", "2"} << "old" << "old" << noSolution + neither;
     QTest::newRow("X beyond the doubles, shown")  << QStringList{"1e-300", "0", "1e10", "0", "1", "1"} << "1"   << "1E+310" << "";
-    QTest::newRow("unchecked X overflows")        << QStringList{beyondBounds, "0", "1e10", "0", "1", "1"} << "1" << "old" << tooLarge("a1") + yWasOne;
-    QTest::newRow("a misread box named first")    << QStringList{"1,000", "1", "1", "1", "1", "3"}     << "old" << "old" << "a1 was read as 1, not as typed. " + noSolution + neither;
+    QTest::newRow("unchecked X overflows")        << QStringList{beyondBounds, "0", "1e10", "0", "1", "1"} << "1" << "old" << tooLarge(a1) + yWasOne;
+    QTest::newRow("a misread box named first")    << QStringList{"1,000", "1", "1", "1", "1", "3"}     << "old" << "old" << a1 + " was read as 1, not as typed. " + noSolution + neither;
     QTest::newRow("X + Y = 3, 2X + 2Y = 6")       << QStringList{"1", "1", "3", "2", "2", "6"}         << "old" << "old" << "Infinitely many solutions: X = 3 \u2212 Y, for any Y." + neither;
     QTest::newRow("X determined, Y anything")     << QStringList{"1", "0", "2", "2", "0", "4"}         << "old" << "2"   << "Infinitely many solutions: X = 2; Y can be any number. X = 2 is shown; the Y box keeps its earlier text.";
     QTest::newRow("Y determined, X anything")     << QStringList{"0", "1", "2", "0", "2", "4"}         << "2"   << "old" << "Infinitely many solutions: Y = 2; X can be any number. Y = 2 is shown; the X box keeps its earlier text.";
     QTest::newRow("an equation impossible alone") << QStringList{"0", "0", "1", "1", "1", "3"}         << "old" << "old" << "No solution: equation 1 reads 0 = 1." + neither;
     QTest::newRow("a misread c1 marks both")      << QStringList{"2", "3", "8x", "1", "1", "3"}        << "2"   << "1"   << "";
-    QTest::newRow("beyond the bounds by exponent") << QStringList{"1e-1001", "1", "1", "0", "1", "1"}  << "old" << "old" << dividesByZero("a1") + neither;
+    QTest::newRow("beyond the bounds by exponent") << QStringList{"1e-1001", "1", "1", "0", "1", "1"}  << "old" << "old" << dividesByZero(a1) + neither;
     // clang-format on
 }
 
@@ -249,7 +261,8 @@ void TestWindow::calculates()
          {qobject_cast<ResultBox *>(box("txtRes")), qobject_cast<ResultBox *>(box("txtRes2"))}) {
         if (result->holdsResult()) {
             QCOMPARE(result->marked(), misread);
-            QCOMPARE(result->accessibleDescription().contains(". c1 was read as 8, not as typed."),
+            QCOMPARE(result->accessibleDescription().contains(
+                         ". c1 (right-hand side of equation 1) was read as 8, not as typed."),
                      misread);
         }
     }
@@ -524,24 +537,24 @@ void TestWindow::notesTheExactValue_data()
 
     const QString exact = "This is the exact answer.\n";
     const QString floating =
-        "Ordinary floating-point arithmetic, in the original order of steps, would ";
+        "A calculator working through the same formula in floating point would ";
     const QString rounded = "Rounded to 15 significant digits; the exact answer is ";
     // clang-format off
     QTest::newRow("3X = 1: X is 1/3")                << QStringList{"3", "0", "1", "0", "7", "1"}                         << "txtRes2" << "0.333333333333333"  << rounded + "1/3.";
-    QTest::newRow("X + 3Y = 7, 9X + 3Y = 7")         << QStringList{"1", "3", "7", "9", "3", "7"}                         << "txtRes2" << "0"                  << exact + floating + "give -7.89491928622333E-16.";
+    QTest::newRow("X + 3Y = 7, 9X + 3Y = 7")         << QStringList{"1", "3", "7", "9", "3", "7"}                         << "txtRes2" << "0"                  << exact + floating + "give \u22127.89491928622333E\u221216.";
     QTest::newRow("nearly parallel decimals")        << QStringList{"0.1", "0.2", "0.3", "0.2", "0.4000001", "0.6000001"} << "txtRes"  << "1"                  << exact + floating + "give ";
-    QTest::newRow("2X - 10Y = 19, -13X + 11Y = -17") << QStringList{"2", "-10", "19", "-13", "11", "-17"}                 << "txtRes2" << "-0.361111111111111" << rounded + "-13/36.\n" + floating + "give -0.361111111111112.";
-    QTest::newRow("7X - 5Y = -11, 5X = 0")           << QStringList{"7", "-5", "-11", "5", "0", "0"}                      << "txtRes2" << "0"                  << exact + floating + "give 2.03012210217171E-16.";
-    QTest::newRow("tenths: X = -1")                  << QStringList{"0.1", "0.2", "0.3", "0.4", "0.5", "0.6"}             << "txtRes2" << "-1"                 << exact + floating + "give -0.999999999999999.";
-    QTest::newRow("-X - 15Y = -4, 13X + 3Y = -10")   << QStringList{"-1", "-15", "-4", "13", "3", "-10"}                  << "txtRes2" << "-0.84375"           << exact + floating + "give -0.843750000000001.";
+    QTest::newRow("2X - 10Y = 19, -13X + 11Y = -17") << QStringList{"2", "-10", "19", "-13", "11", "-17"}                 << "txtRes2" << "-0.361111111111111" << rounded + "\u221213/36.\n" + floating + "give \u22120.361111111111112.";
+    QTest::newRow("7X - 5Y = -11, 5X = 0")           << QStringList{"7", "-5", "-11", "5", "0", "0"}                      << "txtRes2" << "0"                  << exact + floating + "give 2.03012210217171E\u221216.";
+    QTest::newRow("tenths: X = -1")                  << QStringList{"0.1", "0.2", "0.3", "0.4", "0.5", "0.6"}             << "txtRes2" << "-1"                 << exact + floating + "give \u22120.999999999999999.";
+    QTest::newRow("-X - 15Y = -4, 13X + 3Y = -10")   << QStringList{"-1", "-15", "-4", "13", "3", "-10"}                  << "txtRes2" << "-0.84375"           << exact + floating + "give \u22120.843750000000001.";
     QTest::newRow("the doubles lose every digit")    << QStringList{"1", "1", "2", "1", "1.0000000000000003", "2.0000000000000002"} << "txtRes2" << "1.33333333333333" << rounded + "4/3.\n" + floating + "give 2.";
     QTest::newRow("a teacher's 1 and 1")             << QStringList{"1", "1", "2", "1", "1.000000000000001", "2.000000000000001"} << "txtRes" << "1"               << exact + floating + "give 0.8.";
-    QTest::newRow("a short decimal, not a fraction") << QStringList{"2", "0", "-4.00000000000001", "0", "1", "1"}         << "txtRes2" << "-2.00000000000001"  << rounded + "-2.000000000000005.";
+    QTest::newRow("a short decimal, not a fraction") << QStringList{"2", "0", "-4.00000000000001", "0", "1", "1"}         << "txtRes2" << "-2.00000000000001"  << rounded + "\u22122.000000000000005.";
     QTest::newRow("the doubles divide by zero")      << QStringList{"1", "1", "2", "1", "1.0000000000000001", "2"}        << "txtRes"  << "0"                  << exact + floating + "divide by zero.";
     QTest::newRow("products underflow")              << QStringList{"1E-170", "0", "1E-170", "0", "1E-170", "2E-170"}    << "txtRes"  << "2"                  << exact + floating + "divide by zero.";
-    QTest::newRow("1E400 is no double")              << QStringList{"1E400", "0", "1E400", "1", "1", "3"}                << "txtRes2" << "1"                  << exact + "Ordinary floating-point arithmetic cannot hold a coefficient: it is beyond the range of doubles.";
+    QTest::newRow("1E400 is no double")              << QStringList{"1E400", "0", "1E400", "1", "1", "3"}                << "txtRes2" << "1"                  << exact + "A calculator working in floating point could not even hold a coefficient: it is too large for it.";
     QTest::newRow("an exact 1E-400")                 << QStringList{"1E200", "0", "1E-200", "0", "1", "1"}               << "txtRes2" << "1E-400"             << exact + floating + "give 0.";
-    QTest::newRow("past the exact bounds")           << QStringList{beyondBounds, "0", "1e-300", "0", "1", "1"}           << "txtRes2" << "1"                  << "Computed in ordinary floating-point arithmetic, in the original order of steps, and not checked";
+    QTest::newRow("past the exact bounds")           << QStringList{beyondBounds, "0", "1e-300", "0", "1", "1"}           << "txtRes2" << "1"                  << "Worked out by a calculator's floating-point arithmetic through the same formula, and not checked";
     // clang-format on
 }
 
@@ -710,7 +723,7 @@ void TestWindow::speaksWrittenResults_data()
     QTest::newRow("Y shown, X fails: nothing") << QStringList{beyondBounds, "0", "1e10", "0", "1", "1"} << "cmdCalc" << QStringList{};
     QTest::newRow("both fail: nothing")       << QStringList{"1", "1", "1", "2", "2", "3"}        << "cmdCalc" << QStringList{};
     QTest::newRow("typing alone: nothing")    << solvable                                          << ""        << QStringList{};
-    QTest::newRow("misread boxes named after") << QStringList{"1,5", "1", "1", "1", "1", "3x"}     << "cmdCalc" << QStringList{"Y = 7, X = -4; a1 read as 1.5, c2 read as 3"};
+    QTest::newRow("misread boxes named after") << QStringList{"1,5", "1", "1", "1", "1", "3x"}     << "cmdCalc" << QStringList{"Y = 7, X = \u22124; " + a1 + " read as 1.5, c2 (right-hand side of equation 2) read as 3"};
     // clang-format on
 }
 
@@ -961,6 +974,12 @@ void TestWindow::speaksTheUserLanguage()
     QCOMPARE(box("txtRes2")->text(), grouping ? "-991" : "8");
     QCOMPARE(comma->misreadValue().isEmpty(), grouping);
 
+    // Quotation marks of the language (the C locale's are ASCII: the window keeps its own).
+    type("txtAns2", "3x");
+    QTest::keyClick(box("txtAns2"), Qt::Key_Tab);
+    const QString quoted = locale == "C" ? "\u201Cx\u201D" : user.quoteString("x");
+    QVERIFY2(box("txtAns2")->toolTip().contains(quoted), qPrintable(box("txtAns2")->toolTip()));
+
     // A failure's message, in this language.
     typeCoefficients({"1", "1", "1", "2", "2", "3"});
     click("cmdCalc");
@@ -981,6 +1000,40 @@ void TestWindow::speaksTheUserLanguage()
     }
 }
 
+// Run by CTest with LANG=en_US.UTF-8 and LC_NUMERIC=de_DE.UTF-8: English words, and separators
+// by the number format (a decimal comma: items apart by "; "), counts below 10,000 ungrouped.
+void TestWindow::englishWordsGermanNumbers()
+{
+    if (qgetenv("LC_NUMERIC") != "de_DE.UTF-8")
+        QSKIP("for LANG=en_US.UTF-8 LC_NUMERIC=de_DE.UTF-8");
+    QLocale::setDefault(QLocale::system());
+    const auto c = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+    QVERIFY(!installTranslations().program);
+    init();
+    const Listener listener;
+    typeCoefficients({"2", "0", "1,5", "0", "4", "1.5"});
+    click("cmdCalc");
+    QCOMPARE(box("txtRes")->text(), "0,375");
+    QCOMPARE(heard.value(0).count("; "), 1); // between the two results; ". " after them
+    QVERIFY(!heard.value(0).contains(", ") && heard.value(0).contains(". "));
+    typeCoefficients({"1e1001", "1", "1", "1", "2", "3"});
+    click("cmdCalc");
+    QVERIFY2(m_reports.value(0).contains(" 1000 "), qPrintable(m_reports.value(0)));
+}
+
+// A regional translation is found before its language's.
+void TestWindow::regionalTranslationFirst()
+{
+    QTemporaryDir dir;
+    QVERIFY(QFile::copy(":/i18n/tarnyx_de.qm", dir.filePath("tarnyx_de.qm")) &&
+            QFile::copy(":/i18n/tarnyx_fr.qm", dir.filePath("tarnyx_de_AT.qm")));
+    const auto c = qScopeGuard([] { installTranslations(QLocale::c()); });
+    QVERIFY(installTranslations(QLocale("de_AT"), dir.path()).program);
+    QCOMPARE(QCoreApplication::translate("form", "C&alculate"), tsTranslation("fr", "C&alculate"));
+    QVERIFY(installTranslations(QLocale("de_DE"), dir.path()).program);
+    QCOMPARE(QCoreApplication::translate("form", "C&alculate"), tsTranslation("de", "C&alculate"));
+}
+
 void TestWindow::pastesMegabyteText_data()
 {
     QTest::addColumn<QString>("pasted");
@@ -989,7 +1042,7 @@ void TestWindow::pastesMegabyteText_data()
     const int megabyte = 1 << 20;
     // clang-format off
     QTest::newRow("a megabyte of blanks before the number") << QString(megabyte - 1, QLatin1Char(' ')) + "3" << "2"   << QStringList{};
-    QTest::newRow("a megabyte of digits")                   << QString(megabyte, QLatin1Char('9'))           << "old" << QStringList{tooLarge("c2") + " Neither result could be computed; the Y box keeps its earlier value."};
+    QTest::newRow("a megabyte of digits")                   << QString(megabyte, QLatin1Char('9'))           << "old" << QStringList{tooLarge("c2 (right-hand side of equation 2)") + " Neither result could be computed; the Y box keeps its earlier value."};
     // clang-format on
 }
 
@@ -1025,22 +1078,22 @@ void TestWindow::readsTextBack_data()
     const QString q = "\u201C", p = "\u201D";
     // clang-format off
     QTest::newRow("letters after the number")       << "3x"                  << "Tab"   << "Read as 3. " + q + "x" + p + " is not part of the number.";
-    QTest::newRow("comma as the decimal mark")      << "1,000"               << "Tab"   << "Read as 1. A comma is a decimal mark here.";
-    QTest::newRow("comma, said on Calculate")       << "3,000"               << "Alt+A" << "Read as 3. A comma is a decimal mark here.";
+    QTest::newRow("comma as the decimal mark")      << "1,000"               << "Tab"   << "Read as 1. The comma was read as a decimal mark.";
+    QTest::newRow("comma, said on Calculate")       << "3,000"               << "Alt+A" << "Read as 3. The comma was read as a decimal mark.";
     QTest::newRow("letters, said on Calculate")     << "2x"                  << "Alt+A" << "Read as 2. " + q + "x" + p + " is not part of the number.";
-    QTest::newRow("comma and letters")              << "1,5 kg"              << "Tab"   << "Read as 1.5. " + q + "kg" + p + " is not part of the number. A comma is a decimal mark here.";
+    QTest::newRow("comma and letters")              << "1,5 kg"              << "Tab"   << "Read as 1.5. " + q + "kg" + p + " is not part of the number. The comma was read as a decimal mark.";
     QTest::newRow("no number at all")               << "abc"                 << "Tab"   << "Read as 0: " + q + "abc" + p + " is not a number.";
     QTest::newRow("minus sign U+2212 reads as minus") << "\u22125"           << "Tab"   << "";
     QTest::newRow("no-break space groups digits")   << "1\u00a0000"          << "Tab"   << "";
     QTest::newRow("thin spaces, not in threes")     << "1\u2009000\u202F5"   << "Tab"   << "Read as 10005. The blanks inside the number are skipped.";
-    QTest::newRow("second mark ends the number")    << "1,000.5"             << "Tab"   << "Read as 1. " + q + ".5" + p + " is not part of the number. A comma is a decimal mark here.";
+    QTest::newRow("second mark ends the number")    << "1,000.5"             << "Tab"   << "Read as 1. " + q + ".5" + p + " is not part of the number. The comma was read as a decimal mark.";
     QTest::newRow("exponent letter without digits") << "2e"                  << "Tab"   << "Read as 2. " + q + "e" + p + " is not part of the number.";
     QTest::newRow("digits read as one number")      << " 1 2 x y "           << "Tab"   << "Read as 12. " + q + "x y" + p + " is not part of the number. The blanks inside the number are skipped.";
     QTest::newRow("blanks read as one number")      << "1 2"                 << "Tab"   << "Read as 12. The blanks inside the number are skipped.";
     QTest::newRow("every digit read")               << "1.0000000000000001x" << "Tab"   << "Read as 1.0000000000000001. " + q + "x" + p + " is not part of the number.";
     QTest::newRow("hexadecimal read as its value")  << "&HFF h"              << "Tab"   << "Read as 255. " + q + "h" + p + " is not part of the number.";
     QTest::newRow("an unseen character named")      << "3\u200Bx"            << "Tab"   << "Read as 3. " + q + "[U+200B]x" + p + " is not part of the number.";
-    QTest::newRow("a fraction partly read")         << "1,5/4x"              << "Tab"   << "Read as 3/8. " + q + "x" + p + " is not part of the number. A comma is a decimal mark here.";
+    QTest::newRow("a fraction partly read")         << "1,5/4x"              << "Tab"   << "Read as 3/8. " + q + "x" + p + " is not part of the number. The comma was read as a decimal mark.";
     QTest::newRow("a zero denominator ends it")     << "1/0"                 << "Tab"   << "Read as 1. " + q + "/0" + p + " is not part of the number.";
     QTest::newRow("a letter denominator ends it")   << "1/x"                 << "Alt+A" << "Read as 1. " + q + "/x" + p + " is not part of the number.";
     QTest::newRow("a second slash ends it")         << "1/2/3"               << "Tab"   << "Read as 1. " + q + "/2/3" + p + " is not part of the number.";
@@ -1048,7 +1101,7 @@ void TestWindow::readsTextBack_data()
     QTest::newRow("a fraction read whole")          << "-2/5"                << "Tab"   << "";
     QTest::newRow("a fraction with blanks")         << " 1 / 3 "             << "Tab"   << "";
     QTest::newRow("a negative denominator")         << "3/-4"                << "Tab"   << "";
-    QTest::newRow("groups of three, comma mark")    << "12 345,5"            << "Tab"   << "Read as 12345.5. A comma is a decimal mark here.";
+    QTest::newRow("groups of three, comma mark")    << "12 345,5"            << "Tab"   << "Read as 12345.5. The comma was read as a decimal mark.";
     QTest::newRow("point without integer digits")   << ".5"                  << "Tab"   << "";
     QTest::newRow("read whole with a point")        << "-3.75E2"             << "Tab"   << "";
     QTest::newRow("blanks between groups of three") << " 1 000 "             << "Tab"   << "";
@@ -1167,26 +1220,26 @@ void TestWindow::wordsEachFact_data()
     QTest::addColumn<QString>("sentence"); // a line each in a result's note
 
     const QString floating =
-        "Ordinary floating-point arithmetic, in the original order of steps, would ";
+        "A calculator working through the same formula in floating point would ";
     const QString hex = "&H" + QString(2000, 'F');
     const QString many = "Infinitely many solutions: ";
     // clang-format off
     QTest::newRow("exact, the doubles agree")       << "note"      << "2"                                 << "";
     QTest::newRow("exact, the doubles differ")      << "note"      << "1 doubles=0.8"                     << "This is the exact answer.\n" + floating + "give 0.8.";
     QTest::newRow("a short exact fraction")         << "note"      << "0.333333333333333 exactly=1/3"     << "Rounded to 15 significant digits; the exact answer is 1/3.";
-    QTest::newRow("a short exact decimal")          << "note"      << "-2 exactly=-2.000000000000005"     << "Rounded to 15 significant digits; the exact answer is -2.000000000000005.";
+    QTest::newRow("a short exact decimal")          << "note"      << "-2 exactly=-2.000000000000005"     << "Rounded to 15 significant digits; the exact answer is \u22122.000000000000005.";
     QTest::newRow("rounded, long exact value")      << "note"      << "1.23456789012346E+17 rounded"      << "Rounded to 15 significant digits; the exact answer has more digits.";
-    QTest::newRow("rounded, the doubles differ")    << "note"      << "-0.361111111111111 exactly=-13/36 doubles=-0.361111111111112" << "Rounded to 15 significant digits; the exact answer is -13/36.\n" + floating + "give -0.361111111111112.";
+    QTest::newRow("rounded, the doubles differ")    << "note"      << "-0.361111111111111 exactly=-13/36 doubles=-0.361111111111112" << "Rounded to 15 significant digits; the exact answer is \u221213/36.\n" + floating + "give \u22120.361111111111112.";
     QTest::newRow("the doubles divide by zero")     << "note"      << "0 doubles=<division by zero>"      << "This is the exact answer.\n" + floating + "divide by zero.";
-    QTest::newRow("the doubles overflow")           << "note"      << "1 rounded doubles=<overflow>"      << "Rounded to 15 significant digits; the exact answer has more digits.\n" + floating + "overflow.";
-    QTest::newRow("a coefficient is no double")     << "note"      << "1 doubles=<unread>"                << "This is the exact answer.\nOrdinary floating-point arithmetic cannot hold a coefficient: it is beyond the range of doubles.";
-    QTest::newRow("unchecked")                      << "note"      << "1 unchecked"                       << "Computed in ordinary floating-point arithmetic, in the original order of steps, and not checked: " + bounds("b2") + ".";
+    QTest::newRow("the doubles overflow")           << "note"      << "1 rounded doubles=<overflow>"      << "Rounded to 15 significant digits; the exact answer has more digits.\n" + floating + "meet a number too large for it.";
+    QTest::newRow("a coefficient is no double")     << "note"      << "1 doubles=<unread>"                << "This is the exact answer.\nA calculator working in floating point could not even hold a coefficient: it is too large for it.";
+    QTest::newRow("unchecked")                      << "note"      << "1 unchecked"                       << "Worked out by a calculator's floating-point arithmetic through the same formula, and not checked: " + bounds("b2") + ".";
     QTest::newRow("from earlier equations")         << "stale"     << ""                                  << "From earlier equations.";
     QTest::newRow("typed into a result box")        << "typed"     << "Y"                                 << "Typed here, not computed: Calculate (Alt+A) computes Y.";
     QTest::newRow("no solution")                    << "error"     << "<no solution>"                     << noSolution;
-    QTest::newRow("beyond the bounds: overflow")    << "error"     << "<overflow>"                        << tooLarge("b2");
-    QTest::newRow("beyond the bounds: division")    << "error"     << "<division by zero>"                << dividesByZero("b2");
-    QTest::newRow("an equation impossible alone")   << "error"     << "<no solution>|2|-3/4"              << "No solution: equation 2 reads 0 = -3/4.";
+    QTest::newRow("beyond the bounds: overflow")    << "error"     << "<overflow>"                        << tooLarge("b2 (coefficient of Y in equation 2)");
+    QTest::newRow("beyond the bounds: division")    << "error"     << "<division by zero>"                << dividesByZero("b2 (coefficient of Y in equation 2)");
+    QTest::newRow("an equation impossible alone")   << "error"     << "<no solution>|2|-3/4"              << "No solution: equation 2 reads 0 = \u22123/4.";
     QTest::newRow("X from Y")                       << "solutions" << "XFromY 3 1"                        << many + "X = 3 \u2212 Y, for any Y.";
     QTest::newRow("X from Y, slope a fraction")     << "solutions" << "XFromY 1/3 -2/3"                   << many + "X = 1/3 + (2/3)Y, for any Y.";
     QTest::newRow("X from Y, no constant")          << "solutions" << "XFromY 0 2.5"                      << many + "X = \u22122.5Y, for any Y.";

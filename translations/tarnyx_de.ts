@@ -24,10 +24,6 @@
         <translation>Die Zahlen sind auf %1 signifikante Stellen gerundet.</translation>
     </message>
     <message>
-        <source>Computed in ordinary floating-point arithmetic, in the original order of steps, and not checked: %1.</source>
-        <translation>In gewöhnlicher Gleitkommaarithmetik in der ursprünglichen Reihenfolge der Schritte berechnet und nicht geprüft: %1.</translation>
-    </message>
-    <message>
         <source>Rounded to %1 significant digits; the exact answer is %2.</source>
         <translation>Auf %1 signifikante Stellen gerundet; das exakte Ergebnis ist %2.</translation>
     </message>
@@ -38,22 +34,6 @@
     <message>
         <source>This is the exact answer.</source>
         <translation>Das ist das exakte Ergebnis.</translation>
-    </message>
-    <message>
-        <source>Ordinary floating-point arithmetic, in the original order of steps, would give %1.</source>
-        <translation>Gewöhnliche Gleitkommaarithmetik in der ursprünglichen Reihenfolge der Schritte ergäbe %1.</translation>
-    </message>
-    <message>
-        <source>Ordinary floating-point arithmetic, in the original order of steps, would divide by zero.</source>
-        <translation>Gewöhnliche Gleitkommaarithmetik in der ursprünglichen Reihenfolge der Schritte würde durch null teilen.</translation>
-    </message>
-    <message>
-        <source>Ordinary floating-point arithmetic, in the original order of steps, would overflow.</source>
-        <translation>Gewöhnliche Gleitkommaarithmetik in der ursprünglichen Reihenfolge der Schritte würde überlaufen.</translation>
-    </message>
-    <message>
-        <source>Ordinary floating-point arithmetic cannot hold a coefficient: it is beyond the range of doubles.</source>
-        <translation>Gewöhnliche Gleitkommaarithmetik kann einen Koeffizienten nicht darstellen: Er liegt außerhalb des Double-Bereichs.</translation>
     </message>
     <message>
         <source>From earlier equations.</source>
@@ -85,14 +65,6 @@
         <translation>%1 gehört nicht zur Zahl.</translation>
     </message>
     <message>
-        <source>A comma is a decimal mark here.</source>
-        <translation>Ein Komma ist hier das Dezimaltrennzeichen.</translation>
-    </message>
-    <message>
-        <source>A period is a decimal mark here.</source>
-        <translation>Ein Punkt ist hier das Dezimaltrennzeichen.</translation>
-    </message>
-    <message>
         <source>The blanks inside the number are skipped.</source>
         <translation>Die Leerzeichen in der Zahl werden übergangen.</translation>
     </message>
@@ -113,14 +85,6 @@
     <message>
         <source>No unique solution: infinitely many pairs of X and Y satisfy both equations.</source>
         <translation>Keine eindeutige Lösung: Unendlich viele Paare von X und Y erfüllen beide Gleichungen.</translation>
-    </message>
-    <message>
-        <source>The equations were not solved exactly: %1. Ordinary floating-point arithmetic, in the original order of steps, then meets a number beyond the range of doubles.</source>
-        <translation>Die Gleichungen wurden nicht exakt gelöst: %1. Gewöhnliche Gleitkommaarithmetik in der ursprünglichen Reihenfolge der Schritte trifft dann auf eine Zahl außerhalb des Double-Bereichs.</translation>
-    </message>
-    <message>
-        <source>The equations were not solved exactly: %1. Ordinary floating-point arithmetic, in the original order of steps, then divides by zero.</source>
-        <translation>Die Gleichungen wurden nicht exakt gelöst: %1. Gewöhnliche Gleitkommaarithmetik in der ursprünglichen Reihenfolge der Schritte teilt dann durch null.</translation>
     </message>
     <message>
         <source>The calculation failed.</source>
@@ -159,16 +123,6 @@
         <translation>%1 konnte nicht berechnet werden.</translation>
     </message>
     <message>
-        <source>%1, %2</source>
-        <comment>items spoken one after the other</comment>
-        <translation>%1; %2</translation>
-    </message>
-    <message>
-        <source>%1; %2</source>
-        <comment>the results, then the coefficients not read as typed</comment>
-        <translation>%1. %2</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Warnung</translation>
     </message>
@@ -199,6 +153,64 @@
         <source>%1 is shown.</source>
         <comment>a result (X = 2)</comment>
         <translation>%1 wird angezeigt.</translation>
+    </message>
+    <message>
+        <source>coefficient of X in equation %1</source>
+        <translation>Koeffizient von X in Gleichung %1</translation>
+    </message>
+    <message>
+        <source>coefficient of Y in equation %1</source>
+        <translation>Koeffizient von Y in Gleichung %1</translation>
+    </message>
+    <message>
+        <source>right-hand side of equation %1</source>
+        <translation>rechte Seite von Gleichung %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a coefficient (a1), then where it stands</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a coefficient (a1), then where it stands</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Worked out by a calculator&apos;s floating-point arithmetic through the same formula, and not checked: %1.</source>
+        <translation>Mit der Gleitkommaarithmetik eines Taschenrechners über dieselbe Formel berechnet und nicht geprüft: %1.</translation>
+    </message>
+    <message>
+        <source>A calculator working through the same formula in floating point would give %1.</source>
+        <translation>Ein Taschenrechner, der dieselbe Formel in Gleitkommaarithmetik durchrechnet, erhielte %1.</translation>
+    </message>
+    <message>
+        <source>A calculator working through the same formula in floating point would divide by zero.</source>
+        <translation>Ein Taschenrechner, der dieselbe Formel in Gleitkommaarithmetik durchrechnet, würde durch null teilen.</translation>
+    </message>
+    <message>
+        <source>A calculator working through the same formula in floating point would meet a number too large for it.</source>
+        <translation>Ein Taschenrechner, der dieselbe Formel in Gleitkommaarithmetik durchrechnet, träfe auf eine Zahl, die für ihn zu groß ist.</translation>
+    </message>
+    <message>
+        <source>A calculator working in floating point could not even hold a coefficient: it is too large for it.</source>
+        <translation>Ein Taschenrechner mit Gleitkommaarithmetik könnte einen Koeffizienten nicht einmal darstellen: Er ist für ihn zu groß.</translation>
+    </message>
+    <message>
+        <source>The comma was read as a decimal mark.</source>
+        <translation>Das Komma wurde als Dezimaltrennzeichen gelesen.</translation>
+    </message>
+    <message>
+        <source>The period was read as a decimal mark.</source>
+        <translation>Der Punkt wurde als Dezimaltrennzeichen gelesen.</translation>
+    </message>
+    <message>
+        <source>The equations were not solved exactly: %1. A calculator working through the same formula in floating point then meets a number too large for it.</source>
+        <translation>Die Gleichungen wurden nicht exakt gelöst: %1. Ein Taschenrechner, der dieselbe Formel in Gleitkommaarithmetik durchrechnet, trifft dann auf eine Zahl, die für ihn zu groß ist.</translation>
+    </message>
+    <message>
+        <source>The equations were not solved exactly: %1. A calculator working through the same formula in floating point then divides by zero.</source>
+        <translation>Die Gleichungen wurden nicht exakt gelöst: %1. Ein Taschenrechner, der dieselbe Formel in Gleitkommaarithmetik durchrechnet, teilt dann durch null.</translation>
     </message>
 </context>
 <context>

@@ -24,10 +24,6 @@
         <translation>Sus números están redondeados a %1 cifras significativas.</translation>
     </message>
     <message>
-        <source>Computed in ordinary floating-point arithmetic, in the original order of steps, and not checked: %1.</source>
-        <translation>Calculado en aritmética de coma flotante ordinaria, en el orden original de los pasos, y sin comprobar: %1.</translation>
-    </message>
-    <message>
         <source>Rounded to %1 significant digits; the exact answer is %2.</source>
         <translation>Redondeado a %1 cifras significativas; la respuesta exacta es %2.</translation>
     </message>
@@ -38,22 +34,6 @@
     <message>
         <source>This is the exact answer.</source>
         <translation>Esta es la respuesta exacta.</translation>
-    </message>
-    <message>
-        <source>Ordinary floating-point arithmetic, in the original order of steps, would give %1.</source>
-        <translation>La aritmética de coma flotante ordinaria, en el orden original de los pasos, daría %1.</translation>
-    </message>
-    <message>
-        <source>Ordinary floating-point arithmetic, in the original order of steps, would divide by zero.</source>
-        <translation>La aritmética de coma flotante ordinaria, en el orden original de los pasos, dividiría por cero.</translation>
-    </message>
-    <message>
-        <source>Ordinary floating-point arithmetic, in the original order of steps, would overflow.</source>
-        <translation>La aritmética de coma flotante ordinaria, en el orden original de los pasos, se desbordaría.</translation>
-    </message>
-    <message>
-        <source>Ordinary floating-point arithmetic cannot hold a coefficient: it is beyond the range of doubles.</source>
-        <translation>La aritmética de coma flotante ordinaria no puede representar un coeficiente: está fuera del rango de los dobles.</translation>
     </message>
     <message>
         <source>From earlier equations.</source>
@@ -85,14 +65,6 @@
         <translation>%1 no forma parte del número.</translation>
     </message>
     <message>
-        <source>A comma is a decimal mark here.</source>
-        <translation>Una coma es aquí el separador decimal.</translation>
-    </message>
-    <message>
-        <source>A period is a decimal mark here.</source>
-        <translation>Un punto es aquí el separador decimal.</translation>
-    </message>
-    <message>
         <source>The blanks inside the number are skipped.</source>
         <translation>Los espacios dentro del número se omiten.</translation>
     </message>
@@ -113,14 +85,6 @@
     <message>
         <source>No unique solution: infinitely many pairs of X and Y satisfy both equations.</source>
         <translation>Sin solución única: infinitos pares de X e Y cumplen ambas ecuaciones.</translation>
-    </message>
-    <message>
-        <source>The equations were not solved exactly: %1. Ordinary floating-point arithmetic, in the original order of steps, then meets a number beyond the range of doubles.</source>
-        <translation>Las ecuaciones no se resolvieron exactamente: %1. La aritmética de coma flotante ordinaria, en el orden original de los pasos, encuentra entonces un número fuera del rango de los dobles.</translation>
-    </message>
-    <message>
-        <source>The equations were not solved exactly: %1. Ordinary floating-point arithmetic, in the original order of steps, then divides by zero.</source>
-        <translation>Las ecuaciones no se resolvieron exactamente: %1. La aritmética de coma flotante ordinaria, en el orden original de los pasos, divide entonces por cero.</translation>
     </message>
     <message>
         <source>The calculation failed.</source>
@@ -159,16 +123,6 @@
         <translation>%1 no se pudo calcular.</translation>
     </message>
     <message>
-        <source>%1, %2</source>
-        <comment>items spoken one after the other</comment>
-        <translation>%1; %2</translation>
-    </message>
-    <message>
-        <source>%1; %2</source>
-        <comment>the results, then the coefficients not read as typed</comment>
-        <translation>%1. %2</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Advertencia</translation>
     </message>
@@ -199,6 +153,64 @@
         <source>%1 is shown.</source>
         <comment>a result (X = 2)</comment>
         <translation>Se muestra %1.</translation>
+    </message>
+    <message>
+        <source>coefficient of X in equation %1</source>
+        <translation>coeficiente de X en la ecuación %1</translation>
+    </message>
+    <message>
+        <source>coefficient of Y in equation %1</source>
+        <translation>coeficiente de Y en la ecuación %1</translation>
+    </message>
+    <message>
+        <source>right-hand side of equation %1</source>
+        <translation>lado derecho de la ecuación %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a coefficient (a1), then where it stands</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a coefficient (a1), then where it stands</comment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Worked out by a calculator&apos;s floating-point arithmetic through the same formula, and not checked: %1.</source>
+        <translation>Calculado como lo haría una calculadora en coma flotante con la misma fórmula, y sin comprobar: %1.</translation>
+    </message>
+    <message>
+        <source>A calculator working through the same formula in floating point would give %1.</source>
+        <translation>Una calculadora que aplicara la misma fórmula en coma flotante daría %1.</translation>
+    </message>
+    <message>
+        <source>A calculator working through the same formula in floating point would divide by zero.</source>
+        <translation>Una calculadora que aplicara la misma fórmula en coma flotante dividiría por cero.</translation>
+    </message>
+    <message>
+        <source>A calculator working through the same formula in floating point would meet a number too large for it.</source>
+        <translation>Una calculadora que aplicara la misma fórmula en coma flotante encontraría un número demasiado grande para ella.</translation>
+    </message>
+    <message>
+        <source>A calculator working in floating point could not even hold a coefficient: it is too large for it.</source>
+        <translation>Una calculadora en coma flotante ni siquiera podría representar un coeficiente: es demasiado grande para ella.</translation>
+    </message>
+    <message>
+        <source>The comma was read as a decimal mark.</source>
+        <translation>La coma se leyó como separador decimal.</translation>
+    </message>
+    <message>
+        <source>The period was read as a decimal mark.</source>
+        <translation>El punto se leyó como separador decimal.</translation>
+    </message>
+    <message>
+        <source>The equations were not solved exactly: %1. A calculator working through the same formula in floating point then meets a number too large for it.</source>
+        <translation>Las ecuaciones no se resolvieron exactamente: %1. Una calculadora que aplicara la misma fórmula en coma flotante encuentra entonces un número demasiado grande para ella.</translation>
+    </message>
+    <message>
+        <source>The equations were not solved exactly: %1. A calculator working through the same formula in floating point then divides by zero.</source>
+        <translation>Las ecuaciones no se resolvieron exactamente: %1. Una calculadora que aplicara la misma fórmula en coma flotante divide entonces por cero.</translation>
     </message>
 </context>
 <context>

@@ -24,10 +24,6 @@
         <translation>Ses nombres sont arrondis à %1 chiffres significatifs.</translation>
     </message>
     <message>
-        <source>Computed in ordinary floating-point arithmetic, in the original order of steps, and not checked: %1.</source>
-        <translation>Calculé en arithmétique à virgule flottante ordinaire, dans l&apos;ordre d&apos;origine des étapes, et non vérifié&#xa0;: %1.</translation>
-    </message>
-    <message>
         <source>Rounded to %1 significant digits; the exact answer is %2.</source>
         <translation>Arrondi à %1 chiffres significatifs&#xa0;; la réponse exacte est %2.</translation>
     </message>
@@ -38,22 +34,6 @@
     <message>
         <source>This is the exact answer.</source>
         <translation>C&apos;est la réponse exacte.</translation>
-    </message>
-    <message>
-        <source>Ordinary floating-point arithmetic, in the original order of steps, would give %1.</source>
-        <translation>L&apos;arithmétique à virgule flottante ordinaire, dans l&apos;ordre d&apos;origine des étapes, donnerait %1.</translation>
-    </message>
-    <message>
-        <source>Ordinary floating-point arithmetic, in the original order of steps, would divide by zero.</source>
-        <translation>L&apos;arithmétique à virgule flottante ordinaire, dans l&apos;ordre d&apos;origine des étapes, diviserait par zéro.</translation>
-    </message>
-    <message>
-        <source>Ordinary floating-point arithmetic, in the original order of steps, would overflow.</source>
-        <translation>L&apos;arithmétique à virgule flottante ordinaire, dans l&apos;ordre d&apos;origine des étapes, dépasserait sa capacité.</translation>
-    </message>
-    <message>
-        <source>Ordinary floating-point arithmetic cannot hold a coefficient: it is beyond the range of doubles.</source>
-        <translation>L&apos;arithmétique à virgule flottante ordinaire ne peut pas représenter un coefficient&#xa0;: il sort de la plage des doubles.</translation>
     </message>
     <message>
         <source>From earlier equations.</source>
@@ -85,14 +65,6 @@
         <translation>%1 ne fait pas partie du nombre.</translation>
     </message>
     <message>
-        <source>A comma is a decimal mark here.</source>
-        <translation>Une virgule est ici le séparateur décimal.</translation>
-    </message>
-    <message>
-        <source>A period is a decimal mark here.</source>
-        <translation>Un point est ici le séparateur décimal.</translation>
-    </message>
-    <message>
         <source>The blanks inside the number are skipped.</source>
         <translation>Les espaces dans le nombre sont ignorés.</translation>
     </message>
@@ -113,14 +85,6 @@
     <message>
         <source>No unique solution: infinitely many pairs of X and Y satisfy both equations.</source>
         <translation>Pas de solution unique&#xa0;: une infinité de couples X, Y vérifient les deux équations.</translation>
-    </message>
-    <message>
-        <source>The equations were not solved exactly: %1. Ordinary floating-point arithmetic, in the original order of steps, then meets a number beyond the range of doubles.</source>
-        <translation>Les équations n&apos;ont pas été résolues exactement&#xa0;: %1. L&apos;arithmétique à virgule flottante ordinaire, dans l&apos;ordre d&apos;origine des étapes, rencontre alors un nombre hors de la plage des doubles.</translation>
-    </message>
-    <message>
-        <source>The equations were not solved exactly: %1. Ordinary floating-point arithmetic, in the original order of steps, then divides by zero.</source>
-        <translation>Les équations n&apos;ont pas été résolues exactement&#xa0;: %1. L&apos;arithmétique à virgule flottante ordinaire, dans l&apos;ordre d&apos;origine des étapes, divise alors par zéro.</translation>
     </message>
     <message>
         <source>The calculation failed.</source>
@@ -159,16 +123,6 @@
         <translation>%1 n&apos;a pas pu être calculé.</translation>
     </message>
     <message>
-        <source>%1, %2</source>
-        <comment>items spoken one after the other</comment>
-        <translation>%1&#xa0;; %2</translation>
-    </message>
-    <message>
-        <source>%1; %2</source>
-        <comment>the results, then the coefficients not read as typed</comment>
-        <translation>%1. %2</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Avertissement</translation>
     </message>
@@ -199,6 +153,64 @@
         <source>%1 is shown.</source>
         <comment>a result (X = 2)</comment>
         <translation>%1 est affiché.</translation>
+    </message>
+    <message>
+        <source>coefficient of X in equation %1</source>
+        <translation>coefficient de X dans l’équation %1</translation>
+    </message>
+    <message>
+        <source>coefficient of Y in equation %1</source>
+        <translation>coefficient de Y dans l’équation %1</translation>
+    </message>
+    <message>
+        <source>right-hand side of equation %1</source>
+        <translation>second membre de l’équation %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <comment>a coefficient (a1), then where it stands</comment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <comment>a coefficient (a1), then where it stands</comment>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Worked out by a calculator&apos;s floating-point arithmetic through the same formula, and not checked: %1.</source>
+        <translation>Calculé comme le ferait une calculatrice en virgule flottante avec la même formule, et non vérifié : %1.</translation>
+    </message>
+    <message>
+        <source>A calculator working through the same formula in floating point would give %1.</source>
+        <translation>Une calculatrice appliquant la même formule en virgule flottante donnerait %1.</translation>
+    </message>
+    <message>
+        <source>A calculator working through the same formula in floating point would divide by zero.</source>
+        <translation>Une calculatrice appliquant la même formule en virgule flottante diviserait par zéro.</translation>
+    </message>
+    <message>
+        <source>A calculator working through the same formula in floating point would meet a number too large for it.</source>
+        <translation>Une calculatrice appliquant la même formule en virgule flottante rencontrerait un nombre trop grand pour elle.</translation>
+    </message>
+    <message>
+        <source>A calculator working in floating point could not even hold a coefficient: it is too large for it.</source>
+        <translation>Une calculatrice en virgule flottante ne pourrait même pas représenter un coefficient : il est trop grand pour elle.</translation>
+    </message>
+    <message>
+        <source>The comma was read as a decimal mark.</source>
+        <translation>La virgule a été lue comme séparateur décimal.</translation>
+    </message>
+    <message>
+        <source>The period was read as a decimal mark.</source>
+        <translation>Le point a été lu comme séparateur décimal.</translation>
+    </message>
+    <message>
+        <source>The equations were not solved exactly: %1. A calculator working through the same formula in floating point then meets a number too large for it.</source>
+        <translation>Les équations n’ont pas été résolues exactement : %1. Une calculatrice appliquant la même formule en virgule flottante rencontre alors un nombre trop grand pour elle.</translation>
+    </message>
+    <message>
+        <source>The equations were not solved exactly: %1. A calculator working through the same formula in floating point then divides by zero.</source>
+        <translation>Les équations n’ont pas été résolues exactement : %1. Une calculatrice appliquant la même formule en virgule flottante divise alors par zéro.</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,10 @@ frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
     m_cmdCalc = built.calculate;
     for (Unknown *unknown : {&m_y, &m_x})
         unknown->box->setUnknown(unknown->name, accessKeyText(m_cmdCalc->text()));
+    // A coefficient box's tooltip names it and where it stands.
+    const auto boxes = coefficientBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        boxes[i]->setTipTitle(Wording::coefficientTip(i));
     m_cmdCalc = built.calculate;
     m_Command1 = built.exit;
     m_Image3 = built.banner;
@@ -229,11 +233,12 @@ frmTarnyxEquations::Outcome frmTarnyxEquations::solve(std::initializer_list<Unkn
             unknown->from = values;
             const bool fraction = result->exact && result->exact->denominator;
             // A result from a coefficient not read as typed is marked, and its note says so first.
-            unknown->box->showResult(result->value, Wording::number(result->value),
+            unknown->box->showResult(result->value, Wording::boxText(result->value),
                                      misreadSentences + Wording::resultNote(*result, beyondBox),
-                                     fraction ? Wording::number(*result->exact) : QString(),
+                                     fraction ? Wording::boxText(*result->exact) : QString(),
                                      !misreadSentences.isEmpty());
-            outcome.written.append(Wording::equation(unknown->name, unknown->box->text()));
+            outcome.written.append(
+                Wording::equation(unknown->name, Wording::number(result->value)));
         }
         if (anyValue && outcome.written.isEmpty()) {
             current = anyValue;

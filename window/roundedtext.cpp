@@ -13,11 +13,11 @@ QString roundedToFit(const platform::Decimal &value, const QString &text,
         const platform::Decimal r = platform::roundedDecimal(value, keep);
         const bool mark = keep < value.digits.size();
         if (r.firstDigitExponent >= -4 && r.firstDigitExponent < 15) {
-            const QString plain = Wording::number(r, Notation::Plain, mark);
+            const QString plain = Wording::boxText(r, Notation::Plain, mark);
             if (fits(plain))
                 return plain;
         }
-        last = Wording::number(r, Notation::Exponent, mark);
+        last = Wording::boxText(r, Notation::Exponent, mark);
         if (fits(last))
             return last;
     }

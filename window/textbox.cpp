@@ -66,6 +66,12 @@ void TextBox::setDescription(const QString &description)
     updateNote();
 }
 
+void TextBox::setTipTitle(const QString &title)
+{
+    m_tipTitle = title;
+    updateNote();
+}
+
 // One place builds the note: the description, then what is known of the value, and in the
 // tooltip and What's This the text itself when it does not fit. Both are plain text: a typed
 // "<b>" is shown, not obeyed.
@@ -74,7 +80,7 @@ void TextBox::updateNote()
     const QStringList value = valueNote();
     setAccessibleDescription(Wording::sentences(QStringList{description()} + value));
 
-    QStringList tip = value;
+    QStringList tip = QStringList{m_tipTitle} + value;
     if (tipShowsText())
         tip.append(textLine(Wording::elided(text(), tooltipCharacters)));
     tip.removeAll(QString());

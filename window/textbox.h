@@ -24,6 +24,8 @@ public:
 
     // What the box is for; it goes into the note.
     void setDescription(const QString &description);
+    // The tooltip's first line, always shown: the box's name and where it stands.
+    void setTipTitle(const QString &title);
 
 signals:
     void clicked();
@@ -59,4 +61,5 @@ private:
     bool m_pressed = false;
     bool m_typing = false; // the text changes by the user's typing
     QString m_description;
+    QString m_tipTitle;
 };

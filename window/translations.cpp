@@ -4,45 +4,55 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
-#include <memory>
-
 namespace {
 
-// The translators installed, kept while the application lives.
-std::unique_ptr<QTranslator> programTranslator;
-std::unique_ptr<QTranslator> qtTranslator;
+// The name the installed translators carry, so that a second call finds and replaces them.
+const QString installedName = QStringLiteral("tarnyx translator");
 
-void remove(std::unique_ptr<QTranslator> &translator)
+// A translator of the application's for the language's region, else for the language alone
+// (tarnyx_pt_BR, then tarnyx_pt), or none where neither file is there. (QTranslator::load with
+// a QLocale does not serve: Qt 6.4 tries "de-Latn-AT" cut down to "de" before "de-AT".)
+QTranslator *loaded(const QLocale &language, const QString &file, const QString &directory)
 {
-    if (translator)
-        QCoreApplication::removeTranslator(translator.get());
-    translator.reset();
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    translator->setObjectName(installedName);
+    const QString regional = language.name();
+    for (const QString &name : {regional, regional.section(QLatin1Char('_'), 0, 0)}) {
+        if (translator->load(file + QLatin1Char('_') + name, directory))
+            return translator;
+    }
+    delete translator;
+    return nullptr;
 }
 
 } // namespace
 
-InstalledTranslations installTranslations(const QLocale &locale)
+InstalledTranslations installTranslations(const QLocale &locale, const QString &directory)
 {
-    remove(programTranslator);
-    remove(qtTranslator);
+    QCoreApplication *app = QCoreApplication::instance();
+    for (QTranslator *translator :
+         app->findChildren<QTranslator *>(installedName, Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
     InstalledTranslations installed;
     for (const QString &name : locale.uiLanguages()) {
-        const QString language = QLocale(name).name().section(QLatin1Char('_'), 0, 0);
-        if (language == QLatin1String("en") || language == QLatin1String("C"))
+        const QLocale language(name);
+        if (language.language() == QLocale::English || language.language() == QLocale::C)
             break; // the source language comes before any other the user reads
-        auto program = std::make_unique<QTranslator>();
-        if (!program->load(QStringLiteral("tarnyx_") + language, QStringLiteral(":/i18n")))
+        QTranslator *program = loaded(language, QStringLiteral("tarnyx"), directory);
+        if (!program)
             continue;
-        QCoreApplication::installTranslator(program.get());
-        programTranslator = std::move(program);
+        QCoreApplication::installTranslator(program);
         installed.program = true;
         // Qt's own words: Debian's Qt translations on Linux, embedded in the Windows program.
-        auto qt = std::make_unique<QTranslator>();
-        const QString qtbase = QStringLiteral("qtbase_") + language;
-        if (qt->load(qtbase, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-            qt->load(qtbase, QStringLiteral(":/i18n"))) {
-            QCoreApplication::installTranslator(qt.get());
-            qtTranslator = std::move(qt);
+        const QString qtbase = QStringLiteral("qtbase");
+        QTranslator *qt =
+            loaded(language, qtbase, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        if (!qt)
+            qt = loaded(language, qtbase, QStringLiteral(":/i18n"));
+        if (qt) {
+            QCoreApplication::installTranslator(qt);
             installed.qt = true;
         }
         break;

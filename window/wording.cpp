@@ -33,19 +33,42 @@ QString quoted(const QString &text)
         out += unseen ? QStringLiteral("[U+%1]").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper()
                       : QString(c);
     }
-    return QStringLiteral("\u201C%1\u201D").arg(out);
+    return Wording::quote(out);
 }
 
 // The minus sign of a formula, U+2212.
 const QChar minus(0x2212);
 
-// A bound of the exact part, as the window writes a count: in groups of digits ("1,000").
+// A count as the window writes it: in groups of digits by the number format from 10,000 on
+// ("1000", "1,000,000,000,000").
 QString count(long long value)
 {
     QLocale locale;
     locale.setNumberOptions(locale.numberOptions() & ~QLocale::OmitGroupSeparator);
-    return locale.toString(value);
+    return value < 10000 && value > -10000 ? QString::number(value) : locale.toString(value);
 }
+
+// A number's text in a sentence: the minus sign U+2212 for "-".
+QString inSentence(QString text)
+{
+    return text.replace(QLatin1Char('-'), minus);
+}
+
+// Where each coefficient stands, by its place among the six.
+QString place(std::size_t index)
+{
+    const int equation = index < 3 ? 1 : 2;
+    switch (index % 3) {
+    case 0:
+        return Wording::tr("coefficient of X in equation %1").arg(equation);
+    case 1:
+        return Wording::tr("coefficient of Y in equation %1").arg(equation);
+    default:
+        return Wording::tr("right-hand side of equation %1").arg(equation);
+    }
+}
+
+const char *const symbols[] = {"a1", "b1", "c1", "a2", "b2", "c2"};
 
 // X's formula from its facts: X = constant − slope·Y, as "3 − Y", "1/3 + (2/3)Y", "−2Y".
 QString xFromY(const solver::Solutions &s)
@@ -116,21 +139,49 @@ std::string Wording::groupSeparator()
     return locale.groupSeparator().toStdString();
 }
 
-QString Wording::number(const platform::Decimal &value)
+QString Wording::boxText(const platform::Decimal &value)
 {
     return QString::fromStdString(platform::decimalText(value, decimalMark()));
 }
 
-QString Wording::number(const platform::Decimal &value, platform::Notation notation, bool rounded)
+QString Wording::boxText(const platform::Decimal &value, platform::Notation notation, bool rounded)
 {
     return QString::fromStdString(platform::decimalText(value, notation, rounded, decimalMark()));
 }
 
-QString Wording::number(const solver::Number &value)
+QString Wording::boxText(const solver::Number &value)
 {
     if (!value.denominator)
-        return number(value.value);
-    return QStringLiteral("%1/%2").arg(number(value.value), number(*value.denominator));
+        return boxText(value.value);
+    return QStringLiteral("%1/%2").arg(boxText(value.value), boxText(*value.denominator));
+}
+
+QString Wording::number(const platform::Decimal &value)
+{
+    return inSentence(boxText(value));
+}
+
+QString Wording::number(const solver::Number &value)
+{
+    return inSentence(boxText(value));
+}
+
+QString Wording::list(const QStringList &items)
+{
+    return items.join(commaMark() ? QLatin1String("; ") : QLatin1String(", "));
+}
+
+QString Wording::lists(const QString &first, const QString &second)
+{
+    return first + (commaMark() ? QLatin1String(". ") : QLatin1String("; ")) + second;
+}
+
+QString Wording::quote(const QString &text)
+{
+    const QLocale locale;
+    if (locale.language() == QLocale::C)
+        return QStringLiteral("\u201C%1\u201D").arg(text);
+    return locale.quoteString(text);
 }
 
 QString Wording::equation(const QString &unknown, const QString &text)
@@ -140,15 +191,23 @@ QString Wording::equation(const QString &unknown, const QString &text)
 
 QString Wording::coefficientName(std::optional<std::size_t> index)
 {
-    static const char *const names[] = {"a1", "b1", "c1", "a2", "b2", "c2"};
-    return index && *index < std::size(names) ? QString::fromLatin1(names[*index]) : QString();
+    if (!index || *index >= std::size(symbols))
+        return {};
+    return tr("%1 (%2)", "a coefficient (a1), then where it stands")
+        .arg(QString::fromLatin1(symbols[*index]), place(*index));
+}
+
+QString Wording::coefficientTip(std::size_t index)
+{
+    return tr("%1: %2", "a coefficient (a1), then where it stands")
+        .arg(QString::fromLatin1(symbols[index]), place(index));
 }
 
 QStringList Wording::resultNote(const solver::Result &result, const QString &beyondBox)
 {
     if (result.unchecked)
-        return {tr("Computed in ordinary floating-point arithmetic, in the original order of "
-                   "steps, and not checked: %1.")
+        return {tr("Worked out by a calculator's floating-point arithmetic through the same "
+                   "formula, and not checked: %1.")
                     .arg(beyondBounds(beyondBox))};
     QStringList lines;
     if (result.rounded && result.exact)
@@ -164,21 +223,21 @@ QStringList Wording::resultNote(const solver::Result &result, const QString &bey
     using Outcome = solver::DoubleSteps::Outcome;
     switch (result.steps.outcome) {
     case Outcome::Value:
-        lines.append(tr("Ordinary floating-point arithmetic, in the original order of steps, "
-                        "would give %1.")
+        lines.append(tr("A calculator working through the same formula in floating point would "
+                        "give %1.")
                          .arg(number(result.steps.value)));
         break;
     case Outcome::DivisionByZero:
-        lines.append(tr("Ordinary floating-point arithmetic, in the original order of steps, "
-                        "would divide by zero."));
+        lines.append(tr("A calculator working through the same formula in floating point would "
+                        "divide by zero."));
         break;
     case Outcome::Overflow:
-        lines.append(tr("Ordinary floating-point arithmetic, in the original order of steps, "
-                        "would overflow."));
+        lines.append(tr("A calculator working through the same formula in floating point would "
+                        "meet a number too large for it."));
         break;
     case Outcome::Unread:
-        lines.append(tr("Ordinary floating-point arithmetic cannot hold a coefficient: it is "
-                        "beyond the range of doubles."));
+        lines.append(tr("A calculator working in floating point could not even hold a "
+                        "coefficient: it is too large for it."));
         break;
     }
     return lines;
@@ -224,7 +283,7 @@ QString Wording::valueRead(const platform::ScannedNumber &number,
                QString::fromStdString(number.numerator.digits);
     // A whole number in hexadecimal or octal digits is written out in full.
     if (number.form != Form::Decimal)
-        return Wording::number(value->value, platform::Notation::Plain);
+        return inSentence(boxText(value->value, platform::Notation::Plain));
     return Wording::number(*value);
 }
 
@@ -239,9 +298,9 @@ QString Wording::readBack(const platform::ScannedNumber &number, const QString &
     if (!rest.isEmpty())
         said.append(tr("%1 is not part of the number.").arg(quoted(rest)));
     if (number.decimalComma && !commaMark())
-        said.append(tr("A comma is a decimal mark here."));
+        said.append(tr("The comma was read as a decimal mark."));
     if (number.decimalPeriod && commaMark())
-        said.append(tr("A period is a decimal mark here."));
+        said.append(tr("The period was read as a decimal mark."));
     if (number.blanks == platform::ScannedNumber::Blanks::Other)
         said.append(tr("The blanks inside the number are skipped."));
     return sentences(said);
@@ -275,13 +334,12 @@ QString Wording::error(platform::ErrorCode code, const solver::Verdict &verdict)
             return solutionsText(*verdict.solutions);
         return tr("No unique solution: infinitely many pairs of X and Y satisfy both equations.");
     case ErrorCode::Overflow:
-        return tr("The equations were not solved exactly: %1. Ordinary floating-point "
-                  "arithmetic, in the original order of steps, then meets a number beyond the "
-                  "range of doubles.")
+        return tr("The equations were not solved exactly: %1. A calculator working through the "
+                  "same formula in floating point then meets a number too large for it.")
             .arg(beyondBounds(box));
     case ErrorCode::DivisionByZero:
-        return tr("The equations were not solved exactly: %1. Ordinary floating-point "
-                  "arithmetic, in the original order of steps, then divides by zero.")
+        return tr("The equations were not solved exactly: %1. A calculator working through the "
+                  "same formula in floating point then divides by zero.")
             .arg(beyondBounds(box));
     }
     return tr("The calculation failed.");
@@ -326,7 +384,7 @@ QString Wording::notComputed(const QStringList &written, const QString &unknown,
 
 QString Wording::shownBeside(const QStringList &written, const QString &unknown, bool keeps)
 {
-    const QString shown = written.join(QLatin1String(", "));
+    const QString shown = list(written);
     return keeps ? tr("%1 is shown; the %2 box keeps its earlier text.",
                       "a result (X = 2), then the other unknown")
                        .arg(shown, unknown)
@@ -342,16 +400,7 @@ QString Wording::sentences(const QStringList &sentences)
 
 QString Wording::spokenResults(const QStringList &written, const QStringList &misread)
 {
-    const auto list = [](const QStringList &items) {
-        QString spoken = items.value(0);
-        for (qsizetype i = 1; i < items.size(); ++i)
-            spoken = tr("%1, %2", "items spoken one after the other").arg(spoken, items.at(i));
-        return spoken;
-    };
-    if (misread.isEmpty())
-        return list(written);
-    return tr("%1; %2", "the results, then the coefficients not read as typed")
-        .arg(list(written), list(misread));
+    return misread.isEmpty() ? list(written) : lists(list(written), list(misread));
 }
 
 QString Wording::elided(const QString &text, qsizetype count)

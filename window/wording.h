@@ -26,19 +26,33 @@ public:
     // locale omits group separators, as the C locale does.
     static std::string groupSeparator();
 
-    // A number as the window writes it: the program's text form, with the user's decimal mark.
+    // A number as a box holds it: the program's text form, with the user's decimal mark and "-".
+    static QString boxText(const platform::Decimal &value);
+    static QString boxText(const platform::Decimal &value, platform::Notation notation,
+                           bool rounded = false);
+    // A number told exactly, as a box draws it: a decimal, or "p/q".
+    static QString boxText(const solver::Number &value);
+    // The same in a sentence or formula, with the minus sign U+2212.
     static QString number(const platform::Decimal &value);
-    static QString number(const platform::Decimal &value, platform::Notation notation,
-                          bool rounded = false);
-    // A number told exactly: a decimal, or "p/q".
     static QString number(const solver::Number &value);
+
+    // Items one after the other ("Y = 2, X = 1"), and two lists of them ("Y = 2, X = 1; a1 read
+    // as 1"), separated as the number format allows: where a comma is the decimal mark, items
+    // take "; " and lists ". ".
+    static QString list(const QStringList &items);
+    static QString lists(const QString &first, const QString &second);
+    // A text in the quotation marks of the user's locale (“…” in the C locale, whose quotes are
+    // ASCII).
+    static QString quote(const QString &text);
 
     // "Y = 2": an unknown and the text of its result.
     static QString equation(const QString &unknown, const QString &text);
 
-    // A coefficient's name in the equations ("a1"), by its place among the six (a1, b1, c1, a2,
-    // b2, c2); empty for none.
+    // A coefficient's name in the equations with where it stands ("a1 (coefficient of X in
+    // equation 1)"), by its place among the six (a1, b1, c1, a2, b2, c2); empty for none. A
+    // coefficient box's tooltip starts with the same, as "a1: coefficient of X in equation 1".
     static QString coefficientName(std::optional<std::size_t> index);
+    static QString coefficientTip(std::size_t index);
 
     // What a result box says of its value, a sentence a line: nothing for an exact result whose
     // double steps agree. beyondBox: the coefficient beyond the exact bounds, for a result the
