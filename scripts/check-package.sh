@@ -21,6 +21,11 @@ files=(usr/bin/tarnyx
     usr/share/metainfo/org.example.Tarnyx.metainfo.xml
     usr/share/doc/tarnyx/copyright usr/share/doc/tarnyx/changelog.gz
     usr/share/man/man1/tarnyx.1.gz)
+# The manual page in each language the build translated it into.
+languages=$(sed -n 's/^TARNYX_MANUAL_LANGUAGES:INTERNAL=//p' CMakeCache.txt | tr ';' ' ')
+for language in $languages; do
+    files+=("usr/share/man/$language/man1/tarnyx.1.gz")
+done
 for size in 16 32 48 64 128 256; do
     files+=("usr/share/icons/hicolor/${size}x$size/apps/org.example.Tarnyx.png")
 done
@@ -49,9 +54,11 @@ if readelf -d "$root/usr/bin/tarnyx" | grep -qE 'RPATH|RUNPATH'; then
     exit 1
 fi
 
-echo "== manual page"
-warnings=$(man --warnings -E UTF-8 -l "$root/usr/share/man/man1/tarnyx.1.gz" 2>&1 >/dev/null)
-[ -z "$warnings" ] || { echo "$warnings" >&2; exit 1; }
+echo "== manual pages: English${languages:+ and $languages}"
+for page in "$root"/usr/share/man/man1/tarnyx.1.gz "$root"/usr/share/man/*/man1/tarnyx.1.gz; do
+    warnings=$(man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || { echo "$page: $warnings" >&2; exit 1; }
+done
 
 echo "== desktop entry and AppStream metadata"
 desktop-file-validate "$root/usr/share/applications/org.example.Tarnyx.desktop"

@@ -60,8 +60,8 @@ for role in "${roles[@]}"; do
             clang libclang-rt-dev
             # Windows resource compiler, to check the version record builds
             binutils-mingw-w64-x86-64
-            # desktop files, packaging and its checks
-            desktop-file-utils appstream dpkg-dev file lintian devscripts man-db groff-base
+            # desktop files, packaging and its checks; po4a translates the manual page
+            desktop-file-utils appstream dpkg-dev file lintian devscripts man-db groff-base po4a
             # benchmark: a private X server and the xcb client library
             pkg-config xvfb xauth libxcb1-dev
             # formatting check
@@ -94,9 +94,9 @@ for role in "${roles[@]}"; do
         packages+=(mmdebstrap git)
         ;;
     release)
-        # the source archive, the Windows archive, the package's tools, and diffoscope to show
-        # what differs when two builds do
-        packages+=(git xz-utils zip dpkg-dev file diffoscope-minimal)
+        # the source archive, the Windows archive, the package's tools, po4a for the manual in
+        # each language, and diffoscope to show what differs when two builds do
+        packages+=(git xz-utils zip dpkg-dev file diffoscope-minimal po4a)
         ;;
     esac
 done
