@@ -100,7 +100,7 @@ keys Return
 # With Qt 6.8 or later the window announces them, and Orca says them as they are; with older Qt a
 # notification object shows them, which Orca 43 says in one utterance ("notification Y = 2, …")
 # and Orca 48 in two ("notification", then "Y = 2, …"). Any of these is what a user hears.
-spoken | grep -qxE '(notification )?Y = 2, X = 1; c2 read as 3\.?' ||
+spoken | grep -qxE '(notification )?Y = 2, X = 1; c2 \(right-hand side of equation 2\) read as 3\.?' ||
     fail "the results and the misread c2 were not spoken after Alt+A"
 spoken | grep -q 'No solution: the two equations contradict each other\.' ||
     fail "the failure message was not spoken"
