@@ -9,7 +9,8 @@ cd "$(dirname "$0")/.."
 repo=$PWD
 # Said first, before anything is built: release.sh builds the Windows archive, which on a Debian
 # older than 13 takes a Debian 13 root, and only root can make and enter one.
-if [ "$(id -u)" -ne 0 ] && [ "$(. /etc/os-release && echo "${VERSION_ID%%.*}")" -lt 13 ]; then
+source scripts/debian-release.sh
+if [ "$(id -u)" -ne 0 ] && [ "$debian_release" -lt 13 ]; then
     echo "reproducible: run it as root: on this Debian the release's Windows archive is built" \
         "in a Debian 13 root, which only root can make and enter" >&2
     exit 1

@@ -64,20 +64,35 @@ make_root() { # suite folder packages
 # (colon-separated) is bound into the root at the same path. The root is bound onto itself so
 # that its / is a mount point, as on a real machine. The script runs as root, with the machine's
 # writable parts closed: /sys is a read-only sysfs of its own, /proc/sys is read-only, /dev holds
-# only the harmless devices (null, zero, full, random, urandom, tty and a private pts), and the
-# bounding set drops the capabilities that could reach past the root: CAP_SYS_ADMIN (mounts,
-# namespaces, the host name), CAP_NET_ADMIN (the machine's network interfaces), CAP_SYS_CHROOT
-# (leaving the chroot), CAP_SYS_PTRACE (other processes), CAP_MKNOD, CAP_SYS_RAWIO,
-# CAP_SYS_MODULE, CAP_SYS_BOOT and CAP_SYS_TIME. TARNYX_IN_ROOT=1 tells the script where it is
-# (the screen reader check then uses the root's PID namespace, having no power to make one).
-# Before the script, the root proves its closure from its bounding set and namespaces.
-root_dropped_caps=sys_admin,net_admin,sys_chroot,sys_ptrace,mknod,sys_rawio,sys_module,sys_boot,sys_time
+# only the harmless devices (null, zero, full, random, urandom, tty and a private pts), and it
+# keeps only the capabilities below, in its bounding, permitted, effective and inheritable sets,
+# with no ambient ones. TARNYX_IN_ROOT=1 tells the script where it is (the screen reader check
+# then uses the root's PID namespace, having no power to make one). Before the script, the root
+# proves its closure from the sets the process holds and from its namespaces.
+#
+# The capabilities a package install and a build need, each as number:name, and why:
+#   chown, fowner, fsetid: dpkg gives unpacked files their owners and modes (setuid bits too)
+#   dac_override: root writes files it does not own, as dpkg and the build do
+#   kill: root signals the processes it started as other users (apt's _apt, Xvfb)
+#   setgid, setuid: apt fetches as _apt, and packages' scripts switch users
+#   setpcap: setpriv and apt drop capabilities of their own
+#   net_bind_service: a package's server may bind a low port while it is set up
+#   audit_write: login tools that packages' scripts call write to the audit log
+# Everything else is dropped: among them dac_read_search (open_by_handle_at reads any file of
+# the machine's filesystem from inside a chroot), sys_admin, sys_chroot, sys_ptrace, net_admin,
+# net_raw, mknod, sys_module and sys_rawio.
+root_kept_caps="0:chown 1:dac_override 3:fowner 4:fsetid 5:kill 6:setgid 7:setuid 8:setpcap
+    10:net_bind_service 29:audit_write"
 root_proof='
-    bounding=$(sed -n "s/^CapBnd:[[:space:]]*//p" /proc/self/status)
-    for cap in 21:sys_admin 12:net_admin 18:sys_chroot 19:sys_ptrace 27:mknod 17:sys_rawio \
-        16:sys_module 22:sys_boot 25:sys_time; do
-        if (((16#$bounding >> ${cap%%:*}) & 1)); then
-            echo "root: the bounding set keeps ${cap#*:} ($bounding)" >&2
+    kept=0 names=""
+    for cap in $1; do
+        kept=$((kept | 1 << ${cap%%:*}))
+        names+="${names:+, }${cap#*:}"
+    done
+    for set in CapInh CapPrm CapEff CapBnd CapAmb; do
+        held=$((16#$(sed -n "s/^$set:[[:space:]]*//p" /proc/self/status)))
+        if ((held & ~kept)) || { [ "$set" = CapAmb ] && ((held)); }; then
+            printf "root: %s holds %016x, beyond the kept %016x\n" "$set" "$held" "$kept" >&2
             exit 1
         fi
     done
@@ -87,18 +102,19 @@ root_proof='
         echo "root: shares the machine'"'"'s UTS or IPC namespace" >&2
         exit 1
     fi
-    echo "root: its own mount, PID, UTS and IPC namespaces; bounding set $bounding, without" \
-        "sys_admin, net_admin, sys_chroot, sys_ptrace, mknod, sys_rawio, sys_module, sys_boot," \
-        "sys_time"
+    printf "root: its own mount, PID, UTS and IPC namespaces; it keeps %s (CapEff, CapPrm, CapInh and CapBnd within %016x, CapAmb empty)\n" "$names" "$kept"
+    cd "$2"
+    exec bash -euo pipefail -c "$3"
 '
 in_root() { # root workdir binds script [NAME=VALUE...]
     local root=$1 workdir=$2 binds=$3 script=$4
     shift 4
-    local machine
+    local machine kept
     machine="$(readlink /proc/self/ns/uts) $(readlink /proc/self/ns/ipc)"
+    kept=$(tr -s ' \n' '\n' <<<"$root_kept_caps" | sed -n 's/^[0-9]*:/+/p' | paste -sd,)
     unshare --mount --pid --uts --ipc --fork --mount-proc="$root/proc" bash -euo pipefail -c '
-        root=$1 workdir=$2 binds=$3 script=$4 proof=$5 machine=$6 dropped=$7
-        shift 7
+        root=$1 workdir=$2 binds=$3 script=$4 proof=$5 machine=$6 caps=$7 kept=$8
+        shift 8
         mount --make-rprivate /
         mount --rbind "$root" "$root"
         IFS=: read -ra folders <<<"$binds"
@@ -123,12 +139,12 @@ in_root() { # root workdir binds script [NAME=VALUE...]
         mount -t tmpfs -o nosuid,nodev,mode=1777 shm "$root/dev/shm"
         ln -s /proc/self/fd "$root/dev/fd"
         for n in 0:stdin 1:stdout 2:stderr; do ln -s "/proc/self/fd/${n%%:*}" "$root/dev/${n#*:}"; done
-        # chroot first (it needs CAP_SYS_CHROOT), then the bounding set is cut, for good.
-        exec chroot "$root" /usr/bin/setpriv --bounding-set "-$(sed "s/,/,-/g" <<<"$dropped")" \
-            /usr/bin/env -i HOME=/root \
+        # chroot first (it needs CAP_SYS_CHROOT), then every set is cut to the kept list, for
+        # good: for root, exec gives the inheritable set joined with the bounding set.
+        exec chroot "$root" /usr/bin/setpriv --bounding-set "-all,$kept" --inh-caps "-all,$kept" \
+            --ambient-caps -all /usr/bin/env -i HOME=/root \
             PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
             TARNYX_IN_ROOT=1 TARNYX_MACHINE_NAMESPACES="$machine" "$@" \
-            bash -euo pipefail -c "$proof
-                cd \"$workdir\"; $script"' _ "$root" "$workdir" "$binds" "$script" "$root_proof" \
-        "$machine" "$root_dropped_caps" "$@"
+            bash -euo pipefail -c "$proof" _ "$caps" "$workdir" "$script"' _ "$root" "$workdir" \
+        "$binds" "$script" "$root_proof" "$machine" "$root_kept_caps" "$kept" "$@"
 }

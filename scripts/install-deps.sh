@@ -115,10 +115,15 @@ else
 fi
 
 # A foreign architecture is added only when a role asks for it, and taken away again if the role
-# stops before installing anything.
+# stops before installing anything. Without root or sudo nothing is changed: the script says so.
 updated=false
 added_arch=""
 if [ -n "$foreign_arch" ] && ! dpkg --print-foreign-architectures | grep -qx "$foreign_arch"; then
+    if [ "${as_root[0]:-}" = false ]; then
+        echo "install-deps: the ${roles[*]} role adds the $foreign_arch architecture and installs" \
+            "its packages, which needs root or sudo; nothing was changed" >&2
+        exit 1
+    fi
     echo "install-deps: adding the $foreign_arch architecture"
     "${as_root[@]}" dpkg --add-architecture "$foreign_arch"
     added_arch=$foreign_arch

@@ -25,8 +25,9 @@ fail() {
 }
 # Said first, before anything is built: on a Debian older than 13 the Windows archive is built in
 # a Debian 13 root (scripts/windows-root.sh), which only root can make and enter.
-debian=$(. /etc/os-release && echo "${VERSION_ID%%.*}")
-if $windows && [ "$(id -u)" -ne 0 ] && [ "${debian:-0}" -lt 13 ]; then
+source scripts/debian-release.sh
+debian=$debian_release
+if $windows && [ "$(id -u)" -ne 0 ] && [ "$debian" -lt 13 ]; then
     fail "run it as root: on Debian $debian the Windows archive (tarnyx.exe) is built in a" \
         "Debian 13 root, which only root can make and enter; or leave it out with --no-windows"
 fi

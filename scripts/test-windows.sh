@@ -97,8 +97,13 @@ echo "== the window under wine"
 QT_QPA_PLATFORM=windows wine "$exe" &
 app=$!
 track "$app"
-window=$(timeout 60 xdotool search --sync --name '^TARNYX EQUATIONS$' | head -1) ||
-    fail "no window titled TARNYX EQUATIONS appeared"
+# Each search is tried again until the deadline, whatever an X error it meets (a window of wine's
+# can vanish while xdotool reads it).
+find_window() {
+    window=$(xdotool search --name '^TARNYX EQUATIONS$' 2>/dev/null | head -1) || true
+    [ -n "$window" ]
+}
+wait_for 60 find_window || fail "no window titled TARNYX EQUATIONS appeared"
 echo "  window $window: $(xdotool getwindowname "$window")"
 focused() {
     xdotool windowfocus "$window" 2>/dev/null || true
@@ -113,10 +118,14 @@ xdotool key --delay 100 2 Tab 3 Tab 8 Tab 1 Tab 1 Tab 3 alt+a
 clipboard() { xclip -o -selection clipboard 2>/dev/null || true; }
 copied=""
 copy_next_box() { # Tab presses to the box; sets copied to its text, once the clipboard has it
-    local before=$copied
+    # The clipboard is emptied first, so that a copy is told by any text, the same as the last
+    # one too (Y and X may be equal). xclip holds the empty text until the copy takes it over.
+    xclip -quiet -selection clipboard -i /dev/null >/dev/null 2>&1 &
+    track $!
+    wait_for 10 eval '[ -z "$(clipboard)" ]' || fail "the clipboard could not be emptied"
     xdotool key --delay 100 $(printf 'Tab %.0s' $(seq "$1")) ctrl+c
-    wait_for 10 eval '[ -n "$(clipboard)" ] && [ "$(clipboard)" != "$before" ]' ||
-        fail "nothing new was copied from the box $1 Tab presses on"
+    wait_for 10 eval '[ -n "$(clipboard)" ]' ||
+        fail "nothing was copied from the box $1 Tab presses on"
     copied=$(clipboard)
 }
 copy_next_box 2
@@ -143,13 +152,10 @@ localedef -i de_DE -f UTF-8 "$scratch/locale/de_DE.UTF-8" 2>/dev/null ||
 LOCPATH=$scratch/locale LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 QT_QPA_PLATFORM=windows wine "$exe" &
 app=$!
 track "$app"
-wait_for 60 eval '[ "$(xdotool search --name "^TARNYX EQUATIONS\$" | wc -l)" -ge 1 ]' ||
-    fail "no German window appeared"
-window=$(xdotool search --name '^TARNYX EQUATIONS$' | head -1)
+wait_for 60 find_window || fail "no German window appeared"
 wait_for 30 focused || fail "the German window did not take the focus"
 # 2X = 1, 4Y = 1: Y = 0,25 and X = 0,5.
 xdotool key --delay 100 2 Tab 0 Tab 1 Tab 0 Tab 4 Tab 1 alt+b
-copied=""
 copy_next_box 2
 y=$copied
 copy_next_box 1

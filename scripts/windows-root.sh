@@ -6,7 +6,8 @@
 # cache beside the static Qt; the script's folder and the cache are bound into it at their own
 # paths. Making and entering the root needs root.
 # Usage: source scripts/windows-root.sh "$0" "$@"
-if [ -z "${TARNYX_IN_BUILD_ROOT:-}" ] && [ "$(. /etc/os-release && echo "${VERSION_ID%%.*}")" -lt 13 ]; then
+source scripts/debian-release.sh
+if [ -z "${TARNYX_IN_BUILD_ROOT:-}" ] && [ "$debian_release" -lt 13 ]; then
     [ "$(id -u)" -eq 0 ] || { echo "windows-root: run it as root: on this Debian it works in a Debian 13 root" >&2; exit 1; }
     source scripts/debian-root.sh
     bash scripts/install-deps.sh fresh >/dev/null
