@@ -2,9 +2,9 @@
 // separator, "," or "." by the input's length), exact part included: it
 // never crashes, fails only as no solution, not unique, overflow or division by zero, shows
 // results in the program's text form, gives X the same verdict as Y when the equations have no
-// single solution, and every shown result, fact and verdict it gives is true by the independent
-// derivation (tests/truth). At exit it says how many claims it re-derived. scripts/fuzz.sh bounds
-// the time of each input.
+// single solution, and every shown result, fact and verdict it gives, and every step of the
+// working, is true by the independent derivation (tests/truth). At exit it says how many claims it
+// re-derived. scripts/fuzz.sh bounds the time of each input.
 #include "shown.h"
 
 #include "platform/conversions.h"
@@ -110,9 +110,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if ((y == ErrorCode::NoSolution || y == ErrorCode::NotUnique) && x && x != y &&
         x != ErrorCode::Overflow)
         std::abort();
-    const std::string problem =
+    std::string problem =
         claimsChecked.checker.check(checkerTexts(parts), shownBy(analysis, &solver::Analysis::y),
                                     shownBy(analysis, &solver::Analysis::x), separator);
+    if (const auto working = workingOf(analysis); working && problem.empty())
+        problem = truth::checkWorking(checkerTexts(parts), *working, separator);
     if (!problem.empty()) {
         std::fprintf(stderr, "false claim: %s\n", problem.c_str());
         std::abort();

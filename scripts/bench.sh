@@ -10,8 +10,10 @@ rounds=${1:-20}
 bash scripts/install-deps.sh >/dev/null
 cmake --preset release >/dev/null
 cmake --build --preset release \
-    --target tarnyx tarnyx_floor tarnyx_startbench tarnyx_precision tarnyx_calculate >/dev/null
+    --target tarnyx tarnyx_floor tarnyx_startbench tarnyx_precision tarnyx_calculate \
+    tarnyx_working >/dev/null
 build/release/bench/tarnyx_startbench --rounds "$rounds" \
     build/release/bench/tarnyx_floor build/release/app/tarnyx
 build/release/bench/tarnyx_precision
 build/release/bench/tarnyx_calculate
+build/release/bench/tarnyx_working

@@ -184,6 +184,9 @@ std::optional<Decimal> shortDecimal(const cpp_rational &value, std::size_t digit
     cpp_int den = denominator(value);
     const auto twos = static_cast<long long>(boost::multiprecision::lsb(den));
     den >>= static_cast<unsigned>(twos);
+    // Most denominators have another factor: one not divisible by 5 is no power of five (but 1).
+    if (den != 1 && den % 5 != 0)
+        return std::nullopt;
     const auto bits = static_cast<long long>(boost::multiprecision::msb(den)) + 1;
     long long fives = -1;
     for (long long k = std::max(0LL, bits * 100 / 233 - 1); k <= bits * 100 / 232 + 1; ++k) {
@@ -236,7 +239,8 @@ struct System::Values
     cpp_rational x, y; // where the equations determine them
     bool xFixed = false, yFixed = false;
     std::optional<int> impossible;
-    Solutions solutions; // where there are infinitely many
+    Solutions solutions;                    // where there are infinitely many
+    mutable std::optional<Working> working; // made on first asking
 };
 
 System::System(std::shared_ptr<const Values> values) : m_values(std::move(values)) {}
@@ -354,6 +358,60 @@ Exactness System::exactness(Unknown unknown, const Decimal &shown) const
 Solutions System::solutions() const
 {
     return m_values->solutions;
+}
+
+namespace {
+
+// A step's number: a decimal where it ends within the shown digits, else a fraction.
+Number stepNumber(const cpp_rational &value)
+{
+    if (const auto decimal = shortDecimal(value, platform::shownDigits))
+        return {*decimal, std::nullopt};
+    return asFraction(value);
+}
+
+} // namespace
+
+Working System::working() const
+{
+    if (m_values->working)
+        return *m_values->working;
+    std::array<cpp_rational, 6> c;
+    for (std::size_t i = 0; i < c.size(); ++i)
+        c[i] = toRational(m_values->coefficients[i]);
+    const auto &[a1, b1, c1, a2, b2, c2] = c;
+    const cpp_rational p = a2 * b1, q = a1 * b2, r = a2 * c1, s = a1 * c2, d = p - q, n = r - s;
+    Working w;
+    w.p = stepNumber(p);
+    w.q = stepNumber(q);
+    w.r = stepNumber(r);
+    w.s = stepNumber(s);
+    w.d = stepNumber(d);
+    w.n = stepNumber(n);
+    if (d != 0) {
+        const cpp_rational y = n / d;
+        w.y = stepNumber(y);
+        const cpp_rational m = a2 * a1;
+        cpp_rational x;
+        if (m != 0) {
+            const cpp_rational t = p * y, u = r - t;
+            x = u / m;
+            w.m = stepNumber(m);
+            w.t = stepNumber(t);
+            w.u = stepNumber(u);
+        } else {
+            const cpp_rational g = b2 * c1 - b1 * c2, h = q - p;
+            x = g / h;
+            w.route = Working::Route::Cramer;
+            w.g = stepNumber(g);
+            w.h = stepNumber(h);
+        }
+        w.x = stepNumber(x);
+        w.left1 = stepNumber(a1 * x + b1 * y);
+        w.left2 = stepNumber(a2 * x + b2 * y);
+    }
+    m_values->working = w;
+    return w;
 }
 
 Number System::coefficient(std::size_t i) const

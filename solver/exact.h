@@ -66,6 +66,27 @@ struct Solutions
     Told slope;
 };
 
+// How the equations were solved, step by step, in exact numbers: X eliminated by taking equation
+// 1 times a2 less equation 2 times a1, which leaves d·Y = n; then X from equation 1 times a2 with
+// that Y, or, where a1·a2 is zero, by Cramer's rule. Each number is exact: a decimal where it
+// ends within the shown digits, else a fraction in lowest terms.
+struct Working
+{
+    Number p, q, r, s;       // a2·b1, a1·b2, a2·c1, a1·c2
+    Number d, n;             // p − q and r − s: d·Y = n
+    std::optional<Number> y; // n ÷ d, where d is not zero
+    enum class Route {
+        Equation1, // m = a2·a1, t = p·Y, u = r − t: m·X = u
+        Cramer,    // a1·a2 = 0: g = b2·c1 − b1·c2, h = a1·b2 − a2·b1 (= −d): h·X = g
+    };
+    Route route = Route::Equation1;
+    Number m, t, u; // Equation1
+    Number g, h;    // Cramer
+    std::optional<Number> x;
+    // With X and Y put back: the left side of each equation, which equals its right side.
+    std::optional<Number> left1, left2;
+};
+
 class System
 {
 public:
@@ -98,6 +119,9 @@ public:
 
     // Every solution, of a system with infinitely many.
     Solutions solutions() const;
+
+    // The elimination's steps, for any system: where d is zero, the steps stop there.
+    Working working() const;
 
 private:
     struct Values;

@@ -83,12 +83,35 @@ inline truth::Shown shownBy(const solver::Analysis &analysis,
     }
 }
 
+// The working's steps, in the checker's terms; none beyond the exact bounds.
+inline std::optional<truth::WorkingFacts> workingOf(const solver::Analysis &analysis)
+{
+    if (!analysis.exact())
+        return std::nullopt;
+    const solver::exact::Working w = analysis.exact()->working();
+    const auto text = [](const std::optional<solver::Number> &n) {
+        return n ? std::optional(numberText(*n)) : std::nullopt;
+    };
+    return truth::WorkingFacts{
+        numberText(w.p), numberText(w.q), numberText(w.r),
+        numberText(w.s), numberText(w.d), numberText(w.n),
+        text(w.y),       text(w.x),       w.route == solver::exact::Working::Route::Cramer,
+        numberText(w.m), numberText(w.t), numberText(w.u),
+        numberText(w.g), numberText(w.h), text(w.left1),
+        text(w.left2)};
+}
+
 // The check of both unknowns of one system, read with a group separator or none; the first false
 // or missing claim, or empty.
 inline std::string checkSolver(truth::Checker &checker, const solver::CoefficientTexts &t,
                                std::string_view separator = {})
 {
     const solver::Analysis analysis(t, separator);
+    if (const auto working = workingOf(analysis)) {
+        if (std::string problem = truth::checkWorking(checkerTexts(t), *working, separator);
+            !problem.empty())
+            return "the working: " + problem;
+    }
     return checker.check(checkerTexts(t), shownBy(analysis, &solver::Analysis::y),
                          shownBy(analysis, &solver::Analysis::x), separator);
 }

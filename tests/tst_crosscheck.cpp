@@ -97,6 +97,10 @@ void TestCrossCheck::claims_data()
     QTest::newRow("fractions as typed")                 << QStringList{"1/3", "-2/5", "1", "1,5/4", "3/-4", "2"};
     QTest::newRow("fractions partly read")              << QStringList{"1/0", "1/x", "1/2/3", "2", "&H1/2", "1"};
     QTest::newRow("a fraction beyond the doubles")      << QStringList{"1e300/1e-300", "0", "1", "0", "1", "1"};
+    QTest::newRow("working: a1 = 0, Cramer's X")       << QStringList{"0", "1", "2", "1", "1", "3"};
+    QTest::newRow("working: a2 = 0, Cramer's X")       << QStringList{"1", "1", "3", "0", "1", "1"};
+    QTest::newRow("working: fractions")                << QStringList{"1/3", "1/2", "1", "1/4", "-1/5", "2"};
+    QTest::newRow("working: impossible equation")      << QStringList{"0", "0", "1", "1", "1", "3"};
     QTest::newRow("X exact beyond 1E-1200")             << QStringList{"5e198", "-3e-999", "\u0090e-198", "Ae198", "-8", "8.11439804238034E-14"};
     // clang-format on
 }

@@ -175,8 +175,8 @@ void TestLayout::controls_data()
     QTest::newRow("lblXis")     << "label"   << "X = "                       << QRect(360, 2880, 1215, 615)   << sans  << 13.5 << true  << "#ffffff"        << "#000000" << "";
     QTest::newRow("lblYis")     << "label"   << "Y = "                       << QRect(360, 3600, 1215, 615)   << sans  << 13.5 << true  << "#ffffff"        << "#000000" << "";
     QTest::newRow("cmdCalc")    << "button"  << "C&alculate"                 << QRect(3240, 2880, 3135, 1455) << sans  << 12.0 << true  << ""               << "" << "";
-    QTest::newRow("txtRes")     << "box"     << ""                           << QRect(1680, 3600, 1215, 735)  << serif << 12.0 << true  << ""               << "" << "Shows the Y that solves both equations. Calculate (Alt+A) recomputes it.";
-    QTest::newRow("txtRes2")    << "box"     << ""                           << QRect(1680, 2880, 1215, 735)  << serif << 12.0 << true  << ""               << "" << "Shows the X that solves both equations. Calculate (Alt+A) recomputes it.";
+    QTest::newRow("txtRes")     << "box"     << ""                           << QRect(1680, 3600, 1215, 735)  << serif << 12.0 << true  << ""               << "" << "Shows the Y that solves both equations. Calculate (Alt+A) recomputes it; F1 shows the working.";
+    QTest::newRow("txtRes2")    << "box"     << ""                           << QRect(1680, 2880, 1215, 735)  << serif << 12.0 << true  << ""               << "" << "Shows the X that solves both equations. Calculate (Alt+A) recomputes it; F1 shows the working.";
     QTest::newRow("lblPlus")    << "label"   << "+"                          << QRect(1680, 840, 1215, 495)   << sans  << 13.5 << true  << "highlight text" << "#000000" << "";
     QTest::newRow("lblPlus1")   << "label"   << "+"                          << QRect(1680, 1920, 1215, 495)  << sans  << 13.5 << true  << "highlight text" << "#000000" << "";
     QTest::newRow("lblTovrin")  << "label"   << "\u00A9 Tarnyx 2026"         << QRect(5160, 5280, 2175, 495)  << sans  << 12.0 << true  << "#00ff00"        << "#000000" << "";

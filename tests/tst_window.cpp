@@ -18,10 +18,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QTimer>
 #include <QXmlStreamReader>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
@@ -83,6 +85,7 @@ private slots:
     void altWithoutAccessKeyTypesNothing_data();
     void altWithoutAccessKeyTypesNothing();
     void englishFirstKeepsEnglish();
+    void showsTheWorking();
     void englishWordsGermanNumbers();
     void regionalTranslationFirst();
     void calculateKeys_data();
@@ -953,6 +956,14 @@ void TestWindow::speaksTheUserLanguage()
     auto *period = m_window->findChild<CoefficientBox *>("txtAns2");
     QCOMPARE(comma->misreadValue().isEmpty(), mark == ",");
     QCOMPARE(period->misreadValue().isEmpty(), mark == ".");
+    // The working, in this language and number format.
+    QTest::keyClick(box("txt1X"), Qt::Key_F1);
+    auto *working = m_window->findChild<QPlainTextEdit *>("workingText");
+    const QString answerSaid =
+        language.isEmpty() ? "The answer:" : tsTranslation(language, "The answer:");
+    QVERIFY(working->toPlainText().contains(answerSaid + "\nX = 0" + mark + "75\nY = 0" + mark +
+                                            "375"));
+    QTest::keyClick(working, Qt::Key_Escape);
 
     // Copied and pasted, a result reads back as the same value, as typed.
     box("txtRes")->selectAll();
@@ -1032,6 +1043,53 @@ void TestWindow::regionalTranslationFirst()
     QCOMPARE(QCoreApplication::translate("form", "C&alculate"), tsTranslation("fr", "C&alculate"));
     QVERIFY(installTranslations(QLocale("de_DE"), dir.path()).program);
     QCOMPARE(QCoreApplication::translate("form", "C&alculate"), tsTranslation("de", "C&alculate"));
+}
+
+// An unknown's exact value and its 15 digits, derived again: "X = 144/23 ≈ 6.26086956521739".
+QString toldAgain(const char *unknown, const truth::Rational &value)
+{
+    QString told = unknown + QString(" = ") +
+                   QString::fromStdString(numerator(value).str() + "/" + denominator(value).str()) +
+                   " \u2248 " + QString::fromStdString(truth::text(value));
+    return told.replace('-', QChar(0x2212));
+}
+
+// F1 and a result box's menu show the working, which a screen reader reads as text; Esc closes
+// it, and Ctrl+Shift+C and its button copy both results in one line.
+void TestWindow::showsTheWorking()
+{
+    const QStringList texts{"1/3", "1/2", "1", "1/4", "-1/5", "2"};
+    typeCoefficients(texts);
+    std::array<truth::Rational, 6> values;
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = *truth::read(texts.at(qsizetype(i)).toStdString());
+    const truth::Solution solution = truth::solve(values);
+    const QString answer = toldAgain("X", solution.x) + ", " + toldAgain("Y", solution.y);
+    QTest::keyClick(box("txt2Y"), Qt::Key_F1);
+    auto *working = m_window->findChild<QWidget *>("working");
+    QVERIFY(working && working->isVisible());
+    QAccessibleTextInterface *read =
+        QAccessible::queryAccessibleInterface(working->findChild<QWidget *>("workingText"))
+            ->textInterface();
+    const QString heard = read->text(0, read->characterCount());
+    QVERIFY2(heard.contains(toldAgain("X", solution.x)) &&
+                 heard.contains(toldAgain("Y", solution.y)),
+             qPrintable(heard));
+    QTest::keyClick(working->findChild<QWidget *>("workingText"), Qt::Key_Escape);
+    QVERIFY(!working->isVisible());
+    QTest::keyClick(box("txt1X"), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), answer);
+    QGuiApplication::clipboard()->clear();
+    QTimer::singleShot(0, [] {
+        QWidget *menu = QApplication::activePopupWidget();
+        menu->findChild<QAction *>("showWorking")->trigger();
+        menu->close();
+    });
+    QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5), QPoint(5, 5));
+    QApplication::sendEvent(box("txtRes"), &menuKey);
+    QVERIFY(working->isVisible());
+    QTest::mouseClick(working->findChild<QPushButton *>("workingCopy"), Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), answer);
 }
 
 void TestWindow::pastesMegabyteText_data()

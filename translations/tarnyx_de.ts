@@ -212,6 +212,69 @@
         <source>The equations were not solved exactly: %1. A calculator working through the same formula in floating point then divides by zero.</source>
         <translation>Die Gleichungen wurden nicht exakt gelöst: %1. Ein Taschenrechner, der dieselbe Formel in Gleitkommaarithmetik durchrechnet, teilt dann durch null.</translation>
     </message>
+    <message>
+        <source>Show the &amp;working (F1)</source>
+        <translation>Rechen&amp;weg zeigen (F1)</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingText</name>
+    <message>
+        <source>The working</source>
+        <translation>Der Rechenweg</translation>
+    </message>
+    <message>
+        <source>&amp;Copy the answer</source>
+        <translation>Ergebnis &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>The working cannot be shown exactly: %1.</source>
+        <translation>Der Rechenweg kann nicht exakt gezeigt werden: %1.</translation>
+    </message>
+    <message>
+        <source>The equations as read:</source>
+        <translation>Die Gleichungen, wie gelesen:</translation>
+    </message>
+    <message>
+        <source>%1, typed %2, was read as %3.</source>
+        <translation>%1, eingegeben als %2, wurde als %3 gelesen.</translation>
+    </message>
+    <message>
+        <source>The result boxes show the answer to these equations.</source>
+        <translation>Die Ergebnisfelder zeigen die Lösung dieser Gleichungen.</translation>
+    </message>
+    <message>
+        <source>The result boxes show results of earlier equations: Calculate (%1) computes these.</source>
+        <translation>Die Ergebnisfelder zeigen Ergebnisse früherer Gleichungen: Berechnen (%1) berechnet diese.</translation>
+    </message>
+    <message>
+        <source>X is eliminated: equation 1 times a2 = %1, less equation 2 times a1 = %2:</source>
+        <translation>X wird eliminiert: Gleichung 1 mal a2 = %1, minus Gleichung 2 mal a1 = %2:</translation>
+    </message>
+    <message>
+        <source>a2%1b1 %2 a1%1b2 = 0: the left sides are proportional, so there is no single solution.</source>
+        <translation>a2%1b1 %2 a1%1b2 = 0: Die linken Seiten sind proportional, es gibt also keine eindeutige Lösung.</translation>
+    </message>
+    <message>
+        <source>a2%1c1 %2 a1%1c2 = %3, not 0: the right sides are not in that proportion, so no X and Y satisfy both equations.</source>
+        <translation>a2%1c1 %2 a1%1c2 = %3, nicht 0: Die rechten Seiten stehen nicht im selben Verhältnis, also erfüllen kein X und Y beide Gleichungen.</translation>
+    </message>
+    <message>
+        <source>X from equation 1 times a2, with that Y:</source>
+        <translation>X aus Gleichung 1 mal a2, mit diesem Y:</translation>
+    </message>
+    <message>
+        <source>a1%1a2 = 0, so X comes from the two equations by Cramer&apos;s rule:</source>
+        <translation>a1%1a2 = 0, also ergibt sich X aus beiden Gleichungen nach der Cramerschen Regel:</translation>
+    </message>
+    <message>
+        <source>The answer:</source>
+        <translation>Das Ergebnis:</translation>
+    </message>
+    <message>
+        <source>The check, with X and Y put back, both sides equal:</source>
+        <translation>Die Probe, mit X und Y eingesetzt, beide Seiten gleich:</translation>
+    </message>
 </context>
 <context>
     <name>form</name>
@@ -276,16 +339,8 @@
         <translation>Ergebnis Y</translation>
     </message>
     <message>
-        <source>Shows the Y that solves both equations. Calculate (%1) recomputes it.</source>
-        <translation>Zeigt das Y, das beide Gleichungen löst. Berechnen (%1) berechnet es neu.</translation>
-    </message>
-    <message>
         <source>X result</source>
         <translation>Ergebnis X</translation>
-    </message>
-    <message>
-        <source>Shows the X that solves both equations. Calculate (%1) recomputes it.</source>
-        <translation>Zeigt das X, das beide Gleichungen löst. Berechnen (%1) berechnet es neu.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -298,6 +353,14 @@
     <message>
         <source>Tarnyx Equations banner</source>
         <translation>Banner von Tarnyx Equations</translation>
+    </message>
+    <message>
+        <source>Shows the Y that solves both equations. Calculate (%1) recomputes it; F1 shows the working.</source>
+        <translation>Zeigt das Y, das beide Gleichungen löst. Berechnen (%1) berechnet es neu; F1 zeigt den Rechenweg.</translation>
+    </message>
+    <message>
+        <source>Shows the X that solves both equations. Calculate (%1) recomputes it; F1 shows the working.</source>
+        <translation>Zeigt das X, das beide Gleichungen löst. Berechnen (%1) berechnet es neu; F1 zeigt den Rechenweg.</translation>
     </message>
 </context>
 </TS>

@@ -212,6 +212,69 @@
         <source>The equations were not solved exactly: %1. A calculator working through the same formula in floating point then divides by zero.</source>
         <translation>Las ecuaciones no se resolvieron exactamente: %1. Una calculadora que aplicara la misma fórmula en coma flotante divide entonces por cero.</translation>
     </message>
+    <message>
+        <source>Show the &amp;working (F1)</source>
+        <translation>&amp;Ver el desarrollo (F1)</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingText</name>
+    <message>
+        <source>The working</source>
+        <translation>El desarrollo</translation>
+    </message>
+    <message>
+        <source>&amp;Copy the answer</source>
+        <translation>&amp;Copiar la respuesta</translation>
+    </message>
+    <message>
+        <source>The working cannot be shown exactly: %1.</source>
+        <translation>El desarrollo no se puede mostrar exactamente: %1.</translation>
+    </message>
+    <message>
+        <source>The equations as read:</source>
+        <translation>Las ecuaciones tal como se leyeron:</translation>
+    </message>
+    <message>
+        <source>%1, typed %2, was read as %3.</source>
+        <translation>%1, escrito %2, se leyó como %3.</translation>
+    </message>
+    <message>
+        <source>The result boxes show the answer to these equations.</source>
+        <translation>Las casillas de resultado muestran la respuesta a estas ecuaciones.</translation>
+    </message>
+    <message>
+        <source>The result boxes show results of earlier equations: Calculate (%1) computes these.</source>
+        <translation>Las casillas de resultado muestran resultados de ecuaciones anteriores: Calcular (%1) calcula estas.</translation>
+    </message>
+    <message>
+        <source>X is eliminated: equation 1 times a2 = %1, less equation 2 times a1 = %2:</source>
+        <translation>Se elimina X: la ecuación 1 por a2 = %1, menos la ecuación 2 por a1 = %2:</translation>
+    </message>
+    <message>
+        <source>a2%1b1 %2 a1%1b2 = 0: the left sides are proportional, so there is no single solution.</source>
+        <translation>a2%1b1 %2 a1%1b2 = 0: los lados izquierdos son proporcionales, así que no hay una solución única.</translation>
+    </message>
+    <message>
+        <source>a2%1c1 %2 a1%1c2 = %3, not 0: the right sides are not in that proportion, so no X and Y satisfy both equations.</source>
+        <translation>a2%1c1 %2 a1%1c2 = %3, no 0: los lados derechos no guardan esa proporción, así que ningún X e Y cumplen ambas ecuaciones.</translation>
+    </message>
+    <message>
+        <source>X from equation 1 times a2, with that Y:</source>
+        <translation>X de la ecuación 1 por a2, con esa Y:</translation>
+    </message>
+    <message>
+        <source>a1%1a2 = 0, so X comes from the two equations by Cramer&apos;s rule:</source>
+        <translation>a1%1a2 = 0, así que X sale de las dos ecuaciones por la regla de Cramer:</translation>
+    </message>
+    <message>
+        <source>The answer:</source>
+        <translation>La respuesta:</translation>
+    </message>
+    <message>
+        <source>The check, with X and Y put back, both sides equal:</source>
+        <translation>La comprobación, con X e Y sustituidos, ambos lados iguales:</translation>
+    </message>
 </context>
 <context>
     <name>form</name>
@@ -276,16 +339,8 @@
         <translation>Resultado Y</translation>
     </message>
     <message>
-        <source>Shows the Y that solves both equations. Calculate (%1) recomputes it.</source>
-        <translation>Muestra la Y que resuelve ambas ecuaciones. Calcular (%1) la recalcula.</translation>
-    </message>
-    <message>
         <source>X result</source>
         <translation>Resultado X</translation>
-    </message>
-    <message>
-        <source>Shows the X that solves both equations. Calculate (%1) recomputes it.</source>
-        <translation>Muestra la X que resuelve ambas ecuaciones. Calcular (%1) la recalcula.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -298,6 +353,14 @@
     <message>
         <source>Tarnyx Equations banner</source>
         <translation>Banner de Tarnyx Equations</translation>
+    </message>
+    <message>
+        <source>Shows the Y that solves both equations. Calculate (%1) recomputes it; F1 shows the working.</source>
+        <translation>Muestra la Y que resuelve ambas ecuaciones. Calcular (%1) la vuelve a calcular; F1 muestra el desarrollo.</translation>
+    </message>
+    <message>
+        <source>Shows the X that solves both equations. Calculate (%1) recomputes it; F1 shows the working.</source>
+        <translation>Muestra la X que resuelve ambas ecuaciones. Calcular (%1) la vuelve a calcular; F1 muestra el desarrollo.</translation>
     </message>
 </context>
 </TS>

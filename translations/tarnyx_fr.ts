@@ -212,6 +212,69 @@
         <source>The equations were not solved exactly: %1. A calculator working through the same formula in floating point then divides by zero.</source>
         <translation>Les équations n’ont pas été résolues exactement : %1. Une calculatrice appliquant la même formule en virgule flottante divise alors par zéro.</translation>
     </message>
+    <message>
+        <source>Show the &amp;working (F1)</source>
+        <translation>Afficher la &amp;démarche (F1)</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingText</name>
+    <message>
+        <source>The working</source>
+        <translation>La démarche</translation>
+    </message>
+    <message>
+        <source>&amp;Copy the answer</source>
+        <translation>&amp;Copier la réponse</translation>
+    </message>
+    <message>
+        <source>The working cannot be shown exactly: %1.</source>
+        <translation>La démarche ne peut pas être montrée exactement : %1.</translation>
+    </message>
+    <message>
+        <source>The equations as read:</source>
+        <translation>Les équations telles que lues :</translation>
+    </message>
+    <message>
+        <source>%1, typed %2, was read as %3.</source>
+        <translation>%1, saisi %2, a été lu comme %3.</translation>
+    </message>
+    <message>
+        <source>The result boxes show the answer to these equations.</source>
+        <translation>Les cases de résultat montrent la réponse à ces équations.</translation>
+    </message>
+    <message>
+        <source>The result boxes show results of earlier equations: Calculate (%1) computes these.</source>
+        <translation>Les cases de résultat montrent des résultats d’équations précédentes : Calculer (%1) calcule celles-ci.</translation>
+    </message>
+    <message>
+        <source>X is eliminated: equation 1 times a2 = %1, less equation 2 times a1 = %2:</source>
+        <translation>X est éliminé : l’équation 1 fois a2 = %1, moins l’équation 2 fois a1 = %2 :</translation>
+    </message>
+    <message>
+        <source>a2%1b1 %2 a1%1b2 = 0: the left sides are proportional, so there is no single solution.</source>
+        <translation>a2%1b1 %2 a1%1b2 = 0 : les membres de gauche sont proportionnels, il n’y a donc pas de solution unique.</translation>
+    </message>
+    <message>
+        <source>a2%1c1 %2 a1%1c2 = %3, not 0: the right sides are not in that proportion, so no X and Y satisfy both equations.</source>
+        <translation>a2%1c1 %2 a1%1c2 = %3, non nul : les seconds membres ne sont pas dans cette proportion, aucun X et Y ne vérifient donc les deux équations.</translation>
+    </message>
+    <message>
+        <source>X from equation 1 times a2, with that Y:</source>
+        <translation>X de l’équation 1 fois a2, avec cet Y :</translation>
+    </message>
+    <message>
+        <source>a1%1a2 = 0, so X comes from the two equations by Cramer&apos;s rule:</source>
+        <translation>a1%1a2 = 0, X vient donc des deux équations par la règle de Cramer :</translation>
+    </message>
+    <message>
+        <source>The answer:</source>
+        <translation>La réponse :</translation>
+    </message>
+    <message>
+        <source>The check, with X and Y put back, both sides equal:</source>
+        <translation>La vérification, X et Y remplacés, les deux membres égaux :</translation>
+    </message>
 </context>
 <context>
     <name>form</name>
@@ -276,16 +339,8 @@
         <translation>Résultat Y</translation>
     </message>
     <message>
-        <source>Shows the Y that solves both equations. Calculate (%1) recomputes it.</source>
-        <translation>Affiche le Y qui résout les deux équations. Calculer (%1) le recalcule.</translation>
-    </message>
-    <message>
         <source>X result</source>
         <translation>Résultat X</translation>
-    </message>
-    <message>
-        <source>Shows the X that solves both equations. Calculate (%1) recomputes it.</source>
-        <translation>Affiche le X qui résout les deux équations. Calculer (%1) le recalcule.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -298,6 +353,14 @@
     <message>
         <source>Tarnyx Equations banner</source>
         <translation>Bannière de Tarnyx Equations</translation>
+    </message>
+    <message>
+        <source>Shows the Y that solves both equations. Calculate (%1) recomputes it; F1 shows the working.</source>
+        <translation>Montre l’Y qui résout les deux équations. Calculer (%1) le recalcule ; F1 montre la démarche.</translation>
+    </message>
+    <message>
+        <source>Shows the X that solves both equations. Calculate (%1) recomputes it; F1 shows the working.</source>
+        <translation>Montre l’X qui résout les deux équations. Calculer (%1) le recalcule ; F1 montre la démarche.</translation>
     </message>
 </context>
 </TS>

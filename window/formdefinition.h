@@ -99,8 +99,8 @@ inline constexpr std::array<Control, 24> controls = {{
     {"lblYis",       Kind::Label,   13, "Y = ",         360, 3600, 1215,  615, sans13,     white,         black,      nullptr, nullptr},
     // The black background given to cmdCalc is not drawn by a standard push button, so none is set.
     {"cmdCalc",      Kind::Button,  14, QT_TRANSLATE_NOOP("form", "C&alculate"),  3240, 2880, 3135, 1455, sans12,     {},            {},         QT_TRANSLATE_NOOP("form", "Calculate"), nullptr},
-    {"txtRes",       Kind::TextBox, 15, "",            1680, 3600, 1215,  735, serif12,    {},            {},         QT_TRANSLATE_NOOP("form", "Y result"), QT_TRANSLATE_NOOP("form", "Shows the Y that solves both equations. Calculate (%1) recomputes it.")},
-    {"txtRes2",      Kind::TextBox, 16, "",            1680, 2880, 1215,  735, serif12,    {},            {},         QT_TRANSLATE_NOOP("form", "X result"), QT_TRANSLATE_NOOP("form", "Shows the X that solves both equations. Calculate (%1) recomputes it.")},
+    {"txtRes",       Kind::TextBox, 15, "",            1680, 3600, 1215,  735, serif12,    {},            {},         QT_TRANSLATE_NOOP("form", "Y result"), QT_TRANSLATE_NOOP("form", "Shows the Y that solves both equations. Calculate (%1) recomputes it; F1 shows the working.")},
+    {"txtRes2",      Kind::TextBox, 16, "",            1680, 2880, 1215,  735, serif12,    {},            {},         QT_TRANSLATE_NOOP("form", "X result"), QT_TRANSLATE_NOOP("form", "Shows the X that solves both equations. Calculate (%1) recomputes it; F1 shows the working.")},
     {"lblPlus",      Kind::Label,   17, "+",           1680,  840, 1215,  495, sans13,     highlightText, black,      nullptr, nullptr},
     {"lblPlus1",     Kind::Label,   18, "+",           1680, 1920, 1215,  495, sans13,     highlightText, black,      nullptr, nullptr},
     {"lblTovrin",    Kind::Label,   19, creditLine,    5160, 5280, 2175,  495, sans12,     green,         black,      nullptr, nullptr},

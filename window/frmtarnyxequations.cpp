@@ -9,17 +9,22 @@
 #include "resultbox.h"
 #include "windowicon.h"
 #include "wording.h"
+#include "workingtext.h"
+#include "workingwindow.h"
 
 #include "solver/exact.h"
 #include "solver/solver.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
+#include <QShortcut>
 
 frmTarnyxEquations::frmTarnyxEquations(QWidget *parent) : QWidget(parent)
 {
@@ -149,9 +154,18 @@ void frmTarnyxEquations::connectHandlers()
             [this] { dispatch(&frmTarnyxEquations::Command1_Click); });
     connect(m_txtRes, &TextBox::clicked, this, [this] { dispatch(&frmTarnyxEquations::solveY); });
     connect(m_txtRes2, &TextBox::clicked, this, [this] { dispatch(&frmTarnyxEquations::solveX); });
+    // The working, and both results at once, from anywhere in the window.
+    auto *working = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(working, &QShortcut::activated, this, &frmTarnyxEquations::showWorking);
+    auto *copy = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this);
+    connect(copy, &QShortcut::activated, this, &frmTarnyxEquations::copyAnswer);
+    for (Unknown *unknown : {&m_y, &m_x})
+        connect(unknown->box, &ResultBox::workingRequested, this, &frmTarnyxEquations::showWorking);
     // A result is drawn as current only while the coefficients are those it came from.
-    for (CoefficientBox *box : coefficientBoxes())
+    for (CoefficientBox *box : coefficientBoxes()) {
         connect(box, &QLineEdit::textChanged, this, &frmTarnyxEquations::updateStale);
+        connect(box, &QLineEdit::textChanged, this, &frmTarnyxEquations::updateWorking);
+    }
     for (Unknown *unknown : {&m_y, &m_x})
         connect(unknown->box, &QLineEdit::textEdited, this, &frmTarnyxEquations::updateStale);
 }
@@ -164,6 +178,60 @@ void frmTarnyxEquations::updateStale()
     for (Unknown *unknown : {&m_y, &m_x}) {
         const bool result = unknown->box->holdsResult() && !unknown->box->text().isEmpty();
         unknown->box->setStale(result && unknown->from != now);
+    }
+}
+
+void frmTarnyxEquations::showWorking()
+{
+    if (!m_working)
+        m_working = new WorkingWindow(this);
+    m_working->show();
+    updateWorking();
+    m_working->raise();
+    m_working->activateWindow();
+}
+
+// Every part of the working is made from the texts as they stand, read once; nothing that fails
+// there reaches the event loop.
+void frmTarnyxEquations::updateWorking()
+{
+    if (!m_working || !m_working->isVisible())
+        return;
+    try {
+        const solver::CoefficientTexts texts = coefficientTexts();
+        const solver::Analysis analysis(texts, Wording::groupSeparator());
+        WorkingText::Boxes boxes;
+        const auto all = coefficientBoxes();
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            boxes.read[i] = solver::exact::scannedValue(
+                platform::scanNumber(texts[i], Wording::groupSeparator()));
+            if (const auto reading = CoefficientBox::reading(all[i]->text())) {
+                boxes.misreadTexts[i] = all[i]->text();
+                boxes.misreadValues[i] = reading->value;
+            }
+        }
+        const ValuesRead now = valuesRead(texts);
+        for (Unknown *unknown : {&m_y, &m_x}) {
+            if (unknown->box->holdsResult() && !unknown->box->text().isEmpty()) {
+                boxes.resultsCurrent =
+                    (boxes.resultsShown ? boxes.resultsCurrent : true) && unknown->from == now;
+                boxes.resultsShown = true;
+            }
+        }
+        boxes.calculateKey = accessKeyText(m_cmdCalc->text());
+        m_working->setWorking(WorkingText::lines(analysis, boxes), WorkingText::answer(analysis));
+    } catch (...) {
+        m_working->setWorking({Wording::currentError(solver::Verdict())}, QString());
+    }
+}
+
+void frmTarnyxEquations::copyAnswer()
+{
+    try {
+        const solver::Analysis analysis(coefficientTexts(), Wording::groupSeparator());
+        QGuiApplication::clipboard()->setText(WorkingText::answer(analysis));
+    } catch (...) {
+        m_reporter(this, Wording::currentError(solver::Verdict()));
     }
 }
 

@@ -17,6 +17,7 @@
 
 class Announcer;
 class CoefficientBox;
+class WorkingWindow;
 class QLabel;
 class QPushButton;
 class ResultBox;
@@ -43,6 +44,12 @@ public:
     // What speaks the results (window/accessibility/announcer.h); none once the window is
     // being torn down.
     const Announcer *announcer() const { return m_announcer.get(); }
+
+    // The working of the equations as they stand, in its own window (F1, or "Show the working"
+    // in a result box's menu), made on first use; and their answer as one line on the clipboard
+    // (Ctrl+Shift+C).
+    void showWorking();
+    void copyAnswer();
 
 protected:
     bool event(QEvent *event) override;
@@ -76,6 +83,8 @@ private:
     void applyColours();
     void connectHandlers();
     void updateStale();
+    // The working's text for the equations as they stand, while its window is shown.
+    void updateWorking();
 
     Outcome cmdCalc_Click();
     Outcome Command1_Click();
@@ -113,5 +122,6 @@ private:
     Unknown m_y;
     Unknown m_x;
     std::unique_ptr<Announcer> m_announcer;
+    WorkingWindow *m_working = nullptr; // a child window of this one, made on first use
     ErrorReporter m_reporter = &frmTarnyxEquations::showErrorBox;
 };

@@ -4,6 +4,11 @@
 #include "roundedtext.h"
 #include "wording.h"
 
+#include <QContextMenuEvent>
+#include <QMenu>
+
+#include <memory>
+
 ResultBox::ResultBox(QWidget *parent) : TextBox(parent)
 {
     connect(this, &QLineEdit::textEdited, this, [this] {
@@ -112,6 +117,17 @@ QString ResultBox::textLine(const QString &text) const
 bool ResultBox::tipShowsText() const
 {
     return TextBox::tipShowsText() || (!valueNote().isEmpty() && !text().isEmpty());
+}
+
+// The edit menu, and the working below it.
+void ResultBox::contextMenuEvent(QContextMenuEvent *event)
+{
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    menu->addSeparator();
+    QAction *working = menu->addAction(Wording::showWorking());
+    working->setObjectName(QStringLiteral("showWorking"));
+    connect(working, &QAction::triggered, this, &ResultBox::workingRequested);
+    menu->exec(event->globalPos());
 }
 
 void ResultBox::focusInEvent(QFocusEvent *event)

@@ -42,12 +42,17 @@ public:
     // Takes the colours of the palette afresh (after the user's colour scheme changed).
     void updateColours();
 
+signals:
+    // "Show the working" was chosen in the box's menu.
+    void workingRequested();
+
 protected:
     QStringList valueNote() const override;
     QString description() const override;
     QString textLine(const QString &text) const override;
     bool tipShowsText() const override;
     void paintOverText(QPainter &painter) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
 

@@ -114,17 +114,15 @@ QString solutionsText(const solver::Solutions &s)
     return text;
 }
 
-// The coefficient beyond the bounds of the exact part, and what they are, as the messages and
-// notes say them.
-QString beyondBounds(const QString &box)
+} // namespace
+
+QString Wording::beyondBounds(const QString &box)
 {
-    return Wording::tr("%1 has more than %2 significant digits, or a last significant digit "
-                       "whose exponent is beyond ±%3",
-                       "a coefficient (a1), then the bounds")
+    return tr("%1 has more than %2 significant digits, or a last significant digit "
+              "whose exponent is beyond ±%3",
+              "a coefficient (a1), then the bounds")
         .arg(box, count(platform::exactDigits), count(platform::exactExponent));
 }
-
-} // namespace
 
 bool Wording::commaMark()
 {
@@ -410,6 +408,11 @@ QString Wording::elided(const QString &text, qsizetype count)
     if (text.at(count - 1).isHighSurrogate())
         --count;
     return text.left(count) + QChar(0x2026);
+}
+
+QString Wording::showWorking()
+{
+    return tr("Show the &working (F1)");
 }
 
 QString Wording::warningPicture()

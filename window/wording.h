@@ -102,6 +102,10 @@ public:
     // and whether the free unknown's box holds a text it keeps.
     static QString shownBeside(const QStringList &written, const QString &unknown, bool keeps);
 
+    // The coefficient beyond the bounds of the exact part, and what they are ("a1 (…) has more
+    // than 1000 significant digits, or …"), as the messages, notes and the working say them.
+    static QString beyondBounds(const QString &box);
+
     // Sentences told one after the other.
     static QString sentences(const QStringList &sentences);
 
@@ -112,6 +116,9 @@ public:
     // At most `count` characters of text, with "…" where it was cut (never inside a surrogate
     // pair).
     static QString elided(const QString &text, qsizetype count);
+
+    // The result boxes' menu entry that opens the working.
+    static QString showWorking();
 
     // The accessible name of a message box's warning picture.
     static QString warningPicture();

@@ -682,6 +682,48 @@ std::string Checker::checkExact(const Rational &exact, const Shown &shown,
     return {};
 }
 
+std::string checkWorking(const Texts &texts, const WorkingFacts &w, std::string_view separator)
+{
+    std::array<Rational, 6> v;
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        const auto value = read(texts[i], solverBound, separator);
+        if (!value)
+            return {}; // no working is shown beyond the bounds
+        v[i] = *value;
+    }
+    const auto number = [](const std::string &text) { return readValue(text).value_or(-1234567); };
+    const Rational p = number(w.p), q = number(w.q), r = number(w.r), s = number(w.s),
+                   d = number(w.d), n = number(w.n);
+    if (p - q != d || r - s != n)
+        return "d or n is not the stated difference";
+    // a2·(equation 1) − a1·(equation 2), as residuals a·X + b·Y − c at three points, is d·Y − n.
+    const auto residual = [&](std::size_t row, const Rational &x, const Rational &y) {
+        return v[row] * x + v[row + 1] * y - v[row + 2];
+    };
+    for (const auto &[x, y] : {std::pair{0, 0}, std::pair{1, 0}, std::pair{0, 1}}) {
+        if (v[3] * residual(0, x, y) - v[0] * residual(3, x, y) != d * y - n)
+            return "d·Y = n is not equation 1 times a2 less equation 2 times a1";
+    }
+    const Solution solution = solve(v);
+    if (w.y.has_value() != (solution.kind == Kind::Unique) || w.x.has_value() != w.y.has_value())
+        return "Y and X are given exactly where the equations have one solution";
+    if (!w.y)
+        return {};
+    const Rational y = number(*w.y), x = number(*w.x);
+    if (d * y != n || x != solution.x || y != solution.y)
+        return "Y or X does not solve the equations";
+    const bool routeHolds = w.cramer ? number(w.h) * x == number(w.g)
+                                     : number(w.m) * x == number(w.u) &&
+                                           number(w.u) == r - number(w.t) && number(w.t) == p * y;
+    if (!routeHolds)
+        return "X's route does not give X";
+    if (!w.left1 || !w.left2 || number(*w.left1) != residual(0, x, y) + v[2] ||
+        number(*w.left2) != residual(3, x, y) + v[5] || number(*w.left1) != v[2] ||
+        number(*w.left2) != v[5])
+        return "a left side with X and Y put back is not its right side";
+    return {};
+}
+
 namespace {
 
 int pick(std::mt19937_64 &random, int low, int high)

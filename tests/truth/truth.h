@@ -145,6 +145,26 @@ private:
     Tally m_tally;
 };
 
+// The steps of the elimination as a working shows them, each number as a note writes it (a
+// decimal or "p/q"): p − q = d and r − s = n, d·Y = n; X by equation 1 times a2 (m·X = u, with
+// t = p·Y and u = r − t) or by Cramer's rule (h·X = g); each equation's left side with X and Y
+// put back.
+struct WorkingFacts
+{
+    std::string p, q, r, s, d, n;
+    std::optional<std::string> y, x;
+    bool cramer = false;
+    std::string m, t, u, g, h;
+    std::optional<std::string> left1, left2;
+};
+
+// The first fact of a working that its invariants refute, or empty: the eliminated equation is
+// equation 1 times a2 less equation 2 times a1, the differences are the stated ones, Y and X
+// solve the equations (and only where they have one solution), and each left side is the one
+// the equation gives.
+std::string checkWorking(const Texts &texts, const WorkingFacts &working,
+                         std::string_view separator = {});
+
 // Systems a school exercise has: whole coefficients from -20 to 20, or coefficients with one or
 // two decimals between -20 and 20.
 std::array<std::string, 6> wholeSystem(std::mt19937_64 &random);
