@@ -1081,9 +1081,11 @@ void TestWindow::showsTheWorking()
     QCOMPARE(QGuiApplication::clipboard()->text(), answer);
     QGuiApplication::clipboard()->clear();
     QTimer::singleShot(0, [] {
-        QWidget *menu = QApplication::activePopupWidget();
-        menu->findChild<QAction *>("showWorking")->trigger();
-        menu->close();
+        if (QWidget *menu = QApplication::activePopupWidget()) {
+            if (auto *show = menu->findChild<QAction *>("showWorking"))
+                show->trigger();
+            menu->close();
+        }
     });
     QContextMenuEvent menuKey(QContextMenuEvent::Keyboard, QPoint(5, 5), QPoint(5, 5));
     QApplication::sendEvent(box("txtRes"), &menuKey);
