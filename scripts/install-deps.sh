@@ -40,19 +40,24 @@ packages=(
     qt6-base-dev qt6-base-dev-tools libgl-dev
     # Qt's Wayland platform plugin, so the program runs natively on a Wayland desktop
     qt6-wayland
-    # the translations: Qt Linguist's CMake API and tools (lupdate, lrelease), and Qt's own
-    # words in the user's language (the edit boxes' menu, the message box's button)
-    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    # Qt's own words in the user's language (the edit boxes' menu, the message box's button);
+    # the program's own translations are embedded as compiled beside their .ts files
+    qt6-translations-l10n
     # fonts metric-compatible with the window's classic fonts
     fonts-liberation2 fontconfig
     # the correctly rounded decimal reader and exact arithmetic, header-only
     libfast-float-dev libboost-dev
 )
+# Qt Linguist's CMake API and tools (lupdate, lrelease): the roles that translate, check the
+# translations or cross-build compile the translations themselves. (They bring Qt Designer,
+# Assistant and LLVM along, which the run role does without.)
+linguist=(qt6-tools-dev qt6-l10n-tools)
 foreign_arch=""
 for role in "${roles[@]}"; do
     case $role in
     test)
-        packages+=(
+        packages+=("${linguist[@]}"
+
             # Qt Test, Qt's private GUI headers (a test counts the platform's accessibility as
             # in use), and a headless compositor to check the program on Wayland
             libqt6test6 qt6-base-private-dev weston
@@ -78,12 +83,13 @@ for role in "${roles[@]}"; do
             # running the Windows programs, reading their resources, driving the window and
             # taking its picture (ImageMagick's import); locale definitions for a German wine
             wine wine64 icoutils python3-pefile xdotool xclip xvfb xauth imagemagick locales
+            "${linguist[@]}"
         )
         ;;
     arm64)
         foreign_arch=arm64
         # dpkg-dev names the build machine's multiarch folder; file names what was built
-        packages+=(g++-aarch64-linux-gnu qemu-user dpkg-dev file
+        packages+=(g++-aarch64-linux-gnu qemu-user dpkg-dev file "${linguist[@]}"
             qt6-base-dev:arm64 qt6-base-private-dev:arm64 libqt6test6:arm64 libgl-dev:arm64 fontconfig)
         ;;
     cross)
