@@ -15,8 +15,12 @@
 # (package scripts, test servers) outlives it, and it cannot change the machine: /sys is a
 # read-only sysfs of its own, /proc/sys is read-only, /dev holds only the harmless devices
 # (null, zero, full, random, urandom, tty and a private pts), and making device nodes is not
-# allowed. Each root is removed after its part. Needs root and the fresh role.
-# Usage: scripts/check-fresh.sh [--release 12|13|CODENAME] [--deb FILE] [--then COMMAND] part...
+# allowed. Each root is removed after its part. With --one-root the parts run in turn in one
+# root (run, then test: the run role proves itself alone first, and the test role, which names
+# every package of the run role, then installs the rest as on a new machine). Needs root and the
+# fresh role.
+# Usage: scripts/check-fresh.sh [--release 12|13|CODENAME] [--deb FILE] [--then COMMAND]
+#                               [--one-root] part...
 set -euo pipefail
 cd "$(dirname "$0")/.."
 repo=$PWD
@@ -29,6 +33,7 @@ source scripts/debian-root.sh
 suite=$host_suite
 deb=""
 then_command=""
+one_root=false
 parts=()
 while [ $# -gt 0 ]; do
     case $1 in
@@ -44,11 +49,15 @@ while [ $# -gt 0 ]; do
         then_command=$2
         shift 2
         ;;
+    --one-root)
+        one_root=true
+        shift
+        ;;
     run | test | package)
         parts+=("$1")
         shift
         ;;
-    *) fail "unknown argument '$1' (--release, --deb, --then; run, test, package)" ;;
+    *) fail "unknown argument '$1' (--release, --deb, --then, --one-root; run, test, package)" ;;
     esac
 done
 [ ${#parts[@]} -gt 0 ] || parts=(run test)
@@ -122,14 +131,17 @@ starts_check() { # program path, command that becomes it
     "
 }
 
-part_root() { # part: makes its root and says how long the part took
-    root=$work/$1
-    make_fresh_root "$root"
+root=""
+part_root() { # part: makes its root (or, with --one-root, the first part's) and starts its clock
+    if ! $one_root || [ -z "$root" ]; then
+        root=$work/$1
+        make_fresh_root "$root"
+    fi
     part_started=$SECONDS
 }
 part_done() { # part
     echo "check-fresh: $suite $1 part passed in $((SECONDS - part_started)) s"
-    rm -rf --one-file-system "$root"
+    $one_root || rm -rf --one-file-system "$root"
 }
 
 run_part() {
