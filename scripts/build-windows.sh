@@ -109,7 +109,7 @@ fi
 # CTest runs the cross-built tests through wine (scripts/wine-run.sh, from test-windows.sh).
 # Debian's Qt source turns off the automatic inclusion of Qt's plugins (its own Qt is shared);
 # a static program needs it, or it links no platform plugin.
-cmake -S . -B "$build" -G Ninja -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF \
+cmake -S . -B "$build" -G Ninja -DQT_SKIP_AUTO_PLUGIN_INCLUSION=OFF -DCMAKE_UNITY_BUILD=ON \
     -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$qt" -DQT_HOST_PATH=/usr \
     -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" -DTARNYX_WERROR=ON \

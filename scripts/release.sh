@@ -70,11 +70,12 @@ skipped=()
 # root as owner; xz on one thread compresses the same way every time.
 git archive --format=tar --prefix="tarnyx-$version/" "$commit" | xz -9 -T1 >"$dist/tarnyx-$version.tar.xz"
 
-# The Debian packages: the program alone, packaged by CPack.
+# The Debian packages: the program alone, packaged by CPack (built in unity batches, as it is
+# built once).
 package() { # build folder, cmake options...
     local build=$1
     shift
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON -DBUILD_TESTING=OFF \
         -DTARNYX_BUILD_TOOLS=OFF -DTARNYX_BUILD_BENCHMARK=OFF -DTARNYX_WERROR=ON "$@" >/dev/null
     cmake --build "$build" >/dev/null
     (cd "$build" && cpack -G DEB >/dev/null)

@@ -10,7 +10,7 @@ bash scripts/install-deps.sh arm64
 # Qt's build tools (moc, rcc) are the build machine's; CMake says where their packages are.
 host_cmake=/usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/cmake
 build=build/arm64
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON \
     -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/aarch64-linux-gnu.cmake" \
     -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" \
     -DTARNYX_BUILD_TOOLS=OFF -DTARNYX_BUILD_BENCHMARK=OFF -DTARNYX_WERROR=ON >/dev/null
