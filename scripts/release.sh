@@ -75,8 +75,9 @@ git archive --format=tar --prefix="tarnyx-$version/" "$commit" | xz -9 -T1 >"$di
 package() { # build folder, cmake options...
     local build=$1
     shift
-    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON -DBUILD_TESTING=OFF \
-        -DTARNYX_BUILD_TOOLS=OFF -DTARNYX_BUILD_BENCHMARK=OFF -DTARNYX_WERROR=ON "$@" >/dev/null
+    cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON \
+        -DBUILD_TESTING=OFF -DTARNYX_BUILD_TOOLS=OFF -DTARNYX_BUILD_BENCHMARK=OFF \
+        -DTARNYX_WERROR=ON "$@" >/dev/null
     cmake --build "$build" >/dev/null
     (cd "$build" && cpack -G DEB >/dev/null)
     cp "$build"/tarnyx_*.deb "$dist/"
