@@ -131,8 +131,12 @@ bool Wording::commaMark()
 
 std::string Wording::groupSeparator()
 {
+    // The C and POSIX locales group no digits. QLocale::c() says so by omitting the separator,
+    // but the system locale of a C session is another QLocale of that language, which still
+    // gives ",".
     const QLocale locale;
-    if (locale.numberOptions().testFlag(QLocale::OmitGroupSeparator))
+    if (locale.language() == QLocale::C ||
+        locale.numberOptions().testFlag(QLocale::OmitGroupSeparator))
         return {};
     return locale.groupSeparator().toStdString();
 }

@@ -22,8 +22,8 @@ class Wording
 public:
     // Whether the user's decimal mark is a comma (QLocale()); a period otherwise.
     static bool commaMark();
-    // The user's group separator (QLocale()) in UTF-8, as the reader takes it; none where the
-    // locale omits group separators, as the C locale does.
+    // The user's group separator (QLocale()) in UTF-8, as the reader takes it; none in the C
+    // locale, and none where the locale omits group separators.
     static std::string groupSeparator();
 
     // A number as a box holds it: the program's text form, with the user's decimal mark and "-".
