@@ -8,7 +8,9 @@
 #include <cmath>
 #include <cstdint>
 #include <stdexcept>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace solver::exact {
 
@@ -149,6 +151,41 @@ cpp_rational toRational(const Decimal &d)
     return cpp_rational(whole, powerOfTen(-exponent));
 }
 
+// Writes a non-negative whole number's decimal digits, at least `width` of them (zeros first),
+// by halves: Boost's str() divides the whole number by 10^19 once for every 19 digits, which for
+// the working's numbers of thousands of digits took most of its time. powers[k] is
+// 10^(shortDigits·2^k); a number below powers[0] is short enough for str().
+constexpr std::size_t shortDigits = 128;
+
+void appendDigits(const cpp_int &whole, std::size_t width, const std::vector<cpp_int> &powers,
+                  std::size_t level, std::string &out)
+{
+    if (whole < powers[0]) {
+        const std::string digits = whole.str();
+        out.append(width > digits.size() ? width - digits.size() : 0, '0');
+        out += digits;
+        return;
+    }
+    while (level > 0 && powers[level] > whole)
+        --level;
+    cpp_int high, low;
+    boost::multiprecision::divide_qr(whole, powers[level], high, low);
+    const std::size_t lowDigits = shortDigits << level;
+    appendDigits(high, width > lowDigits ? width - lowDigits : 0, powers, level, out);
+    appendDigits(low, lowDigits, powers, level, out);
+}
+
+std::string decimalDigits(const cpp_int &whole)
+{
+    // The powers are made once for each thread, as long numbers first need them.
+    thread_local std::vector<cpp_int> powers{powerOfTen(shortDigits)};
+    while (boost::multiprecision::msb(powers.back()) * 2 < boost::multiprecision::msb(whole))
+        powers.push_back(powers.back() * powers.back());
+    std::string out;
+    appendDigits(whole, 0, powers, powers.size() - 1, out);
+    return out;
+}
+
 // A whole number's digits and exponent.
 Decimal wholeDecimal(const cpp_int &whole)
 {
@@ -156,7 +193,7 @@ Decimal wholeDecimal(const cpp_int &whole)
     if (whole == 0)
         return d;
     d.negative = whole < 0;
-    d.digits = (d.negative ? cpp_int(-whole) : whole).str();
+    d.digits = decimalDigits(d.negative ? cpp_int(-whole) : whole);
     d.firstDigitExponent = static_cast<std::int64_t>(d.digits.size()) - 1;
     d.digits.erase(d.digits.find_last_not_of('0') + 1);
     return d;
